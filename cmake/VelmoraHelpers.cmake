@@ -1,0 +1,29 @@
+# Warnings every core library is built with: the compiler as a reviewer.
+set(VELMORA_CORE_WARNINGS -Wall -Wextra -Wconversion -Wdouble-promotion -Wshadow)
+
+# velmora_core_library(name SOURCES ... [DEPS ...]): a Qt-free library of src/core.
+function(velmora_core_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_compile_options(${name} PRIVATE ${VELMORA_CORE_WARNINGS})
+  if(ARG_DEPS)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  endif()
+endfunction()
+
+# velmora_add_test(name SOURCES ... LIBS ... [GUI]): one GoogleTest program, one CTest entry.
+# Tests find the generated data files through VELMORA_TEST_PROGRAM_DIR.
+function(velmora_add_test name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    VELMORA_TEST_PROGRAM_DIR="${VELMORA_PROGRAM_DIR}"
+    VELMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_dependencies(${name} velmora_data)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
+endfunction()
