@@ -1,11 +1,12 @@
 # Warnings every core library is built with: the compiler as a reviewer.
-set(VELMORA_CORE_WARNINGS -Wall -Wextra -Wconversion -Wdouble-promotion -Wshadow)
+# -Wno-restrict: GCC 12 reports std::string concatenations falsely (GCC bug 105329).
+set(VELMORA_CORE_WARNINGS -Wall -Wextra -Wconversion -Wdouble-promotion -Wshadow -Wno-restrict)
 
 # velmora_core_library(name SOURCES ... [DEPS ...]): a Qt-free library of src/core.
 function(velmora_core_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src/core)
   target_compile_options(${name} PRIVATE ${VELMORA_CORE_WARNINGS})
   if(ARG_DEPS)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
@@ -18,7 +19,7 @@ function(velmora_add_test name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src/core ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     VELMORA_TEST_PROGRAM_DIR="${VELMORA_PROGRAM_DIR}"
     VELMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
