@@ -36,7 +36,9 @@ class TextFolder {
       const std::string id = std::to_string(n);
       global.push_back(id + "\tid\t\tD" + id + "\tE" + id + "\tF" + id + "\tH" + id);
     }
-    global.push_back("x\tvocab\t\tDurchmesser\tdiameter\tdiamètre\tdiameter");
+    if (globalLines > TextStore::kLastGlobalText) {
+      global.push_back("x\tvocab\t\tDurchmesser\tdiameter\tdiamètre\tdiameter");
+    }
     Write("varglob.gru", global, true);
     Write("varsonst.gru",
           {"First\ta\t\tD-a\tE-a\tF-a\tH-a", "\tb\t\tD-b\tE-b\tF-b\tH-b", "MyWindow\tDatei1\t\t&Datei\t&File\t&Fichier\t&Bestand",

@@ -67,7 +67,14 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"frenchComma", 2.5L, 3, 'F', "2,500"}, FormatCase{"dutchComma", 2.5L, 3, 'H', "2,500"},
                     FormatCase{"noDecimals", 2.5L, 0, 'D', "3"}, FormatCase{"noGrouping", 1234567.125L, 2, 'E', "1234567.13"},
                     FormatCase{"negative", -0.25L, 2, 'D', "-0,25"}, FormatCase{"roundsToZeroWithoutSign", -0.0001L, 3, 'D', "0,000"},
-                    FormatCase{"sixDecimals", 1.0L / 3, 6, 'E', "0.333333"}),
+                    FormatCase{"sixDecimals", 1.0L / 3, 6, 'E', "0.333333"},
+                    FormatCase{"carryIntoNewDigit", 9.9996L, 3, 'D', "10,000"},
+                    FormatCase{"halfOfLastDecimal", 0.0005L, 3, 'E', "0.001"},
+                    FormatCase{"belowHalfOfLastDecimal", 0.00049L, 3, 'E', "0.000"},
+                    FormatCase{"zero", 0, 2, 'D', "0,00"},
+                    FormatCase{"large", 12345678901.5L, 0, 'E', "12345678902"},
+                    FormatCase{"tiny", 1e-30L, 3, 'D', "0,000"},
+                    FormatCase{"negativeHalf", -2.5L, 0, 'D', "-3"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RoundHalfAway, CountsOfIdenticalElements) {

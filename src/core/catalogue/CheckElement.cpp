@@ -30,6 +30,7 @@ class Checker {
         units::CheckValue(texts_, limits, Label(slot), kEdits[slot - 1], (*this)[slot]);
     messages_.insert(messages_.end(), found.begin(), found.end());
   }
+  void Add(const text::Messages& found) { messages_.insert(messages_.end(), found.begin(), found.end()); }
   void NotNegative(int slot) { Limits(slot, {.allowZero = true}); }
   void Below(int slot, long double max) { Limits(slot, {.checkMax = true, .max = max}); }
 
@@ -243,6 +244,12 @@ text::Messages CheckElement(const hydraulics::MainInput& input, const text::Text
       if (kind == 2) c.Positive({1, 2});
       if (kind == 3) c.Positive({1, 2, 3, 4});
       break;
+  }
+  if (layout->roughness) {
+    // A wall roughness below zero has no meaning; zero is a hydraulically smooth wall.
+    const text::Messages rough = units::CheckValue(texts, {.allowZero = true}, texts.FormText("MyWindow", "Label4"),
+                                                   "Edit2", input.Input6);
+    c.Add(rough);
   }
   return c.Take();
 }

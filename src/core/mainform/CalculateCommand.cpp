@@ -37,7 +37,7 @@ bool IsStandardFlowUnit(const MainForm& form) {
 // Builds the messages of one command run and remembers whether it may go on.
 class Command {
  public:
-  Command(const MainForm& form, const text::TextStore& texts) : form_(form), texts_(texts) {}
+  explicit Command(const text::TextStore& texts) : texts_(texts) {}
 
   // The invalid-field message: text 183, a line break and the label caption in quotes.
   void InvalidField(const std::string& caption, const std::string& field) {
@@ -64,7 +64,6 @@ class Command {
   CalculateChecks& result() { return result_; }
 
  private:
-  const MainForm& form_;
   const text::TextStore& texts_;
   CalculateChecks result_;
 };
@@ -145,7 +144,7 @@ std::optional<MainInput> ConvertMainInputs(const MainForm& form) {
 
 CalculateChecks CheckCalculateInputs(const MainForm& form, const text::TextStore& texts,
                                      const CalculateOptions& options) {
-  Command command(form, texts);
+  Command command(texts);
   const catalogue::ElementLayout* layout = catalogue::FindLayout(form.elementGroup, form.elementKind);
   if (layout == nullptr) return {};
   const FieldCaptions captions = FieldCaptions::For(form, texts);
@@ -195,7 +194,8 @@ CalculateChecks CheckCalculateInputs(const MainForm& form, const text::TextStore
   }
   if (IsBranchPiece(form) && !options.pumpDesignVisible) {
     const auto branch = units::ParseNumber(form.branchFlow);
-    if (!branch || *branch == 0) {
+    // A negative branch flow is as meaningless as none at all.
+    if (!branch || *branch <= 0) {
       command.InvalidField(captions.branchFlow, "Edit3");
       return std::move(command.result());
     }

@@ -105,6 +105,11 @@ const std::string& TextStore::FormText(std::string_view window, std::string_view
   return found->second;
 }
 
+bool TextStore::HasFormText(std::string_view window, std::string_view key) const {
+  const auto found = formIndex_.find(std::string(window) + "/" + std::string(key));
+  return found != formIndex_.end() && !found->second.empty();
+}
+
 std::size_t TextStore::KindIndex(int group, int kind) {
   return static_cast<std::size_t>((group - 1) * kKindsPerGroup + (kind - 1));
 }

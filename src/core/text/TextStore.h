@@ -50,6 +50,9 @@ class TextStore {
   // The text of the block line whose field 2 is the key; empty (and recorded as missing) if absent.
   const std::string& FormText(std::string_view window, std::string_view key) const;
 
+  // Whether the block holds a non-empty text for the key (asks without recording a miss).
+  bool HasFormText(std::string_view window, std::string_view key) const;
+
   // Group g (1..13) and kind (g, k) names in the edition's language, or in a given language.
   const std::string& GroupName(int group) const;
   const std::string& KindName(int group, int kind) const;

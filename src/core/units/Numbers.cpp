@@ -32,15 +32,59 @@ std::optional<long double> ParseNumber(std::string_view text) {
 
 std::string FormatNumber(long double value, int decimals, text::Edition edition) {
   if (decimals < 0) decimals = 0;
-  char buffer[128];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (!std::isfinite(value)) return std::string();
+  // Round the 18-digit decimal form half away from zero, as a hand calculation would; rounding
+  // the binary value (half to even) would show 2,5 with no decimals as 2.
+  char buffer[64];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 17);
   if (error != std::errc()) return std::string();
-  std::string out(buffer, end);
+  const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+  const bool negative = text.front() == '-';
+  const std::size_t mantissaStart = negative ? 1 : 0;
+  const std::size_t exponentAt = text.find('e');
+  std::string digits;
+  for (std::size_t i = mantissaStart; i < exponentAt; ++i) {
+    if (text[i] != '.') digits.push_back(text[i]);
+  }
+  int exponent = 0;
+  std::from_chars(text.data() + exponentAt + (text[exponentAt + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+
+  // scaled = the value times 10^decimals, as a string of its integer digits.
+  const int keep = exponent + 1 + decimals;
+  std::string scaled;
+  bool roundUp = false;
+  if (keep >= 0) {
+    const auto kept = static_cast<std::size_t>(keep);
+    if (kept >= digits.size()) {
+      scaled = digits + std::string(kept - digits.size(), '0');
+    } else {
+      scaled = digits.substr(0, kept);
+      roundUp = digits[kept] >= '5';
+    }
+  }
+  if (roundUp) {
+    int i = static_cast<int>(scaled.size()) - 1;
+    while (i >= 0 && scaled[static_cast<std::size_t>(i)] == '9') scaled[static_cast<std::size_t>(i--)] = '0';
+    if (i >= 0) {
+      ++scaled[static_cast<std::size_t>(i)];
+    } else {
+      scaled.insert(scaled.begin(), '1');
+    }
+  }
+  if (scaled.size() < static_cast<std::size_t>(decimals) + 1) {
+    scaled.insert(0, static_cast<std::size_t>(decimals) + 1 - scaled.size(), '0');
+  }
+  std::string integerPart = scaled.substr(0, scaled.size() - static_cast<std::size_t>(decimals));
+  const std::size_t firstNonZero = integerPart.find_first_not_of('0');
+  integerPart = firstNonZero == std::string::npos ? "0" : integerPart.substr(firstNonZero);
+
+  std::string out;
   // A value that rounds to zero shows no minus sign.
-  if (!out.empty() && out.front() == '-' && out.find_first_not_of("0.", 1) == std::string::npos) out.erase(0, 1);
-  const char separator = text::DecimalSeparator(edition);
-  for (char& c : out) {
-    if (c == '.') c = separator;
+  if (negative && scaled.find_first_not_of('0') != std::string::npos) out.push_back('-');
+  out += integerPart;
+  if (decimals > 0) {
+    out.push_back(text::DecimalSeparator(edition));
+    out += scaled.substr(scaled.size() - static_cast<std::size_t>(decimals));
   }
   return out;
 }

@@ -1,0 +1,25 @@
+// Linked into window tests: one QApplication for the whole test program, offscreen.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+class QtApplicationEnvironment : public testing::Environment {
+ public:
+  void SetUp() override {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "velmora-tests";
+    static char* argv[] = {name, nullptr};
+    application_ = new QApplication(argc, argv);
+  }
+  void TearDown() override { delete application_; }
+
+ private:
+  QApplication* application_ = nullptr;
+};
+
+[[maybe_unused]] testing::Environment* const environment =
+    testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+}  // namespace
