@@ -1,6 +1,7 @@
 #include "results/ColumnBuilder.h"
 
 #include "catalogue/CheckElement.h"
+#include "catalogue/ElementLayout.h"
 #include "results/RowRules.h"
 #include "results/TableFormat.h"
 #include "results/TableTexts.h"
@@ -45,6 +46,8 @@ TGasinfos GasData(const mainform::MainForm& form) {
 }
 
 }  // namespace
+
+bool KnownElement(int group, int kind) { return catalogue::FindLayout(group, kind) != nullptr; }
 
 std::string SlotUnitText(SlotUnit unit, bool us, const text::TextStore& texts) {
   switch (unit) {

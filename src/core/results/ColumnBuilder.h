@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "catalogue/ElementLayout.h"
 #include "mainform/MainForm.h"
 #include "results/ColumnValues.h"
 #include "results/DisplayOptions.h"
@@ -10,7 +9,15 @@
 #include "results/ResultsTable.h"
 #include "text/TextStore.h"
 
+namespace velmora::catalogue {
+struct ElementLayout;
+enum class SlotUnit;
+}  // namespace velmora::catalogue
+
 namespace velmora::results {
+
+// Whether (group, kind) is one of the 65 elements of the catalogue.
+bool KnownElement(int group, int kind);
 
 // Writes the column of one calculated element: `form` gives the texts the user typed and chose,
 // `values` the numbers in display units, `laminar` the regime the element was calculated in,
