@@ -1,0 +1,342 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolButton>
+#include <memory>
+
+#include "TestTexts.h"
+#include "hydraulics/ElementCalculation.h"
+#include "mainform/CalculateCommand.h"
+#include "results/ResultsGrid.h"
+#include "results/TAusgabe_Fenster.h"
+#include "toolkit/MessageBoxes.h"
+
+namespace velmora::gui {
+namespace {
+
+using mainform::MainForm;
+
+const text::TextStore& German() { return testing_support::Texts('D'); }
+
+// One calculated element as the main window hands it over.
+struct Calculated {
+  MainForm form;
+  hydraulics::MainInput input;
+  hydraulics::ElementOutcome outcome;
+};
+
+Calculated Calculate(MainForm form) {
+  const mainform::CalculateChecks checks = mainform::CheckCalculateInputs(form, German());
+  EXPECT_TRUE(checks.input.has_value()) << (checks.messages.empty() ? "" : checks.messages.front().text);
+  Calculated c{form, checks.input.value_or(hydraulics::MainInput{}), {}};
+  c.outcome = hydraulics::CalculateElement(c.input);
+  return c;
+}
+
+// The designer defaults: a circular pipe, D = 100 mm, L = 1 m, 1 m³/h of water.
+MainForm Pipe(const std::string& description = "Saugleitung") {
+  MainForm form = MainForm::Defaults('D');
+  form.description = description;
+  return form;
+}
+
+class ResultsWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetMessageInterceptor([this](const text::Message& message, MessageButtons) {
+      messages_.push_back(message);
+      return MessageAnswer::Ok;
+    });
+    window_ = std::make_unique<TAusgabe_Fenster>(German());
+  }
+  void TearDown() override {
+    window_.reset();
+    SetMessageInterceptor(nullptr);
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "a window was left behind";
+  }
+
+  bool Append(const MainForm& form) {
+    const Calculated c = Calculate(form);
+    return window_->AppendElement(c.form, c.input, c.outcome.result, c.outcome.Laminar);
+  }
+  QString Cell(int column, int row) const {
+    const QAbstractItemModel* model = window_->Grid()->model();
+    return model->data(model->index(row, column)).toString();
+  }
+  QToolButton* Button(const char* name) const { return window_->findChild<QToolButton*>(name); }
+  QString Totals() const { return window_->findChild<QLabel*>("StatusPanel1")->text(); }
+
+  std::unique_ptr<TAusgabe_Fenster> window_;
+  std::vector<text::Message> messages_;
+};
+
+TEST_F(ResultsWindowTest, ControlsHaveTheirNamesAndHints) {
+  const std::pair<const char*, const char*> buttons[] = {
+      {"ToolButtonDelete", "Gewählte Spalte entfernen"}, {"ToolButtonSave", "Projekt speichern"},
+      {"ToolButtonCopy", "Tabelle kopieren"}, {"ToolButtonToInputs", "Spalte kopieren in Eingabefelder"},
+      {"ToolButtonChangeColumn", "Tabellenspalte ändern"}, {"ToolButtonChangeTable", "Tabelle ändern..."},
+      {"ToolButtonPrint", "Tabelle drucken"}, {"ToolButtonNew", "Neues Projekt"},
+      {"ToolButtonOpen", "Projekt öffnen"}, {"ToolButtonColumnWidth", "Spaltenbreite ändern"},
+      {"ToolButtonZoomIn", "Ansicht größer"}, {"ToolButtonZoomOut", "Ansicht kleiner"},
+      {"ToolButtonFont", "Schriftart ändern"},
+  };
+  for (const auto& [name, hint] : buttons) {
+    ASSERT_NE(Button(name), nullptr) << name;
+    EXPECT_EQ(Button(name)->toolTip(), QString::fromUtf8(hint)) << name;
+  }
+  EXPECT_NE(window_->findChild<ResultsGrid*>("StringGrid1"), nullptr);
+  EXPECT_NE(window_->findChild<QStatusBar*>("StatusBar1"), nullptr);
+  EXPECT_NE(window_->findChild<QMenu*>("PopupMenu1"), nullptr);
+  EXPECT_NE(window_->findChild<QLineEdit*>("Edit1"), nullptr);
+  EXPECT_EQ(window_->findChild<QLabel*>("StatusPanel0")->text(), "Gesamtdruckverlust:");
+  EXPECT_EQ(window_->findChild<QLabel*>("StatusPanel0")->width(), 140);
+}
+
+TEST_F(ResultsWindowTest, EmptyTable) {
+  EXPECT_EQ(window_->ElementCount(), 0);
+  EXPECT_EQ(window_->Grid()->model()->columnCount(), 2);
+  EXPECT_EQ(window_->Grid()->model()->rowCount(), 26);
+  EXPECT_EQ(Totals(), "0,00 bar");
+  EXPECT_EQ(window_->SelectedColumn(), 1);
+  EXPECT_EQ(Cell(0, 2), "Volumenstrom in m³/h:");
+  EXPECT_EQ(window_->Grid()->RowHeight(), 16);
+  EXPECT_EQ(window_->Grid()->DefaultColumnWidth(), 150);
+  EXPECT_EQ(window_->Grid()->font().family(), "Arial");
+  for (const char* name : {"ToolButtonDelete", "ToolButtonSave", "ToolButtonCopy", "ToolButtonToInputs",
+                           "ToolButtonChangeColumn", "ToolButtonChangeTable", "ToolButtonPrint",
+                           "ToolButtonColumnWidth"}) {
+    EXPECT_FALSE(Button(name)->isEnabled()) << name;
+  }
+  for (const char* name : {"ToolButtonNew", "ToolButtonOpen", "ToolButtonZoomIn", "ToolButtonZoomOut", "ToolButtonFont"}) {
+    EXPECT_TRUE(Button(name)->isEnabled()) << name;
+  }
+}
+
+// 1 m³/h of water in a pipe of 100 mm: v = 1·4·10000/(100·π·100·36) = 0.0354 m/s,
+// Re = 0.0353678·998.2·100·1000/1002 = 3523 (by hand).
+TEST_F(ResultsWindowTest, AppendedColumnsShowTheCalculation) {
+  ASSERT_TRUE(Append(Pipe("Saugleitung")));
+  ASSERT_TRUE(Append(Pipe("Druckleitung")));
+  EXPECT_EQ(window_->ElementCount(), 2);
+  EXPECT_EQ(window_->Grid()->model()->columnCount(), 4);
+  EXPECT_EQ(Cell(2, 0), "2");
+  EXPECT_EQ(Cell(1, 1), "Wasser/flü.");
+  EXPECT_EQ(Cell(2, 6), "Druckleitung");
+  EXPECT_EQ(Cell(1, 7), "Kreisrohr/1");
+  EXPECT_EQ(Cell(1, 8), "Elementdurchm. D in mm: 100,000");
+  EXPECT_EQ(Cell(1, 14), "0,035");
+  EXPECT_EQ(Cell(1, 15), "3523");
+  EXPECT_EQ(Cell(1, 18), "turbulent");
+  EXPECT_EQ(Cell(3, 24), "");
+  EXPECT_EQ(window_->SelectedColumn(), 2);
+  EXPECT_TRUE(messages_.empty());
+
+  const auto status = results::UpdateTotals(window_->Table(), German(), {});
+  EXPECT_EQ(Totals().toStdString(), status.totals);
+  for (const char* name : {"ToolButtonDelete", "ToolButtonSave", "ToolButtonCopy", "ToolButtonToInputs"}) {
+    EXPECT_TRUE(Button(name)->isEnabled()) << name;
+  }
+  // Their windows are not part of this one: they stay disabled until declared available.
+  for (const char* name : {"ToolButtonChangeColumn", "ToolButtonChangeTable", "ToolButtonPrint", "ToolButtonColumnWidth"}) {
+    EXPECT_FALSE(Button(name)->isEnabled()) << name;
+  }
+}
+
+TEST_F(ResultsWindowTest, BoundaryRegionNoteComesFirst) {
+  // 0.0625 m³/h in a pipe of 10 mm: v = 0.2210 m/s, Re = 2202 (by hand).
+  MainForm form = Pipe();
+  form.dimensions[0] = "10";
+  form.flow = "0,0625";
+  ASSERT_TRUE(Append(form));
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].caption, "Hinweis");
+  EXPECT_EQ(messages_[0].icon, text::MessageIcon::Information);
+  EXPECT_EQ(window_->ElementCount(), 1);
+}
+
+// Air at 1 bar through 1 m of a 10 mm pipe at 100 m³/h: a loss far above half the inlet pressure.
+TEST_F(ResultsWindowTest, GasLimitShowsItsMessageAndAppendsNothing) {
+  MainForm form = Pipe();
+  form.gas = true;
+  form.dimensions[0] = "10";
+  form.flow = "100";
+  form.density = "1,2";
+  form.viscosity = "18";
+  form.inletTemperature = "20";
+  form.outletTemperature = "20";
+  const Calculated c = Calculate(form);
+  ASSERT_TRUE(c.outcome.GasLimit);
+  EXPECT_FALSE(window_->AppendOutcome(c.form, c.input, c.outcome));
+  EXPECT_EQ(window_->ElementCount(), 0);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].caption, "Gasberechnung nicht möglich");
+}
+
+TEST_F(ResultsWindowTest, RangeNoteBeforeTheOrificeIsAppended) {
+  MainForm form = Pipe();
+  form.elementGroup = 9;
+  form.elementKind = 2;  // sharp-edged orifice: its law holds from Re = 100 000
+  form.dimensions = {"100", "50", "", "", ""};
+  const Calculated c = Calculate(form);
+  ASSERT_TRUE(c.outcome.RangeNote);
+  EXPECT_TRUE(window_->AppendOutcome(c.form, c.input, c.outcome));
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].caption, "Hinweis");
+  EXPECT_EQ(Cell(1, 16), "0,141");  // v₂ = 1·4·10000/(50·π·50·36) = 0.1415 m/s
+}
+
+TEST_F(ResultsWindowTest, DeletingTheOnlyElementDisablesTheColumnButtons) {
+  ASSERT_TRUE(Append(Pipe()));
+  window_->SelectColumn(1);
+  Button("ToolButtonDelete")->click();
+  EXPECT_EQ(window_->ElementCount(), 0);
+  EXPECT_EQ(Totals(), "0,000 mbar oder 0,000 bar");
+  for (const char* name : {"ToolButtonDelete", "ToolButtonSave", "ToolButtonCopy", "ToolButtonToInputs"}) {
+    EXPECT_FALSE(Button(name)->isEnabled()) << name;
+  }
+}
+
+TEST_F(ResultsWindowTest, DeleteLeavesTheEmptyLastColumnAlone) {
+  ASSERT_TRUE(Append(Pipe()));
+  window_->SelectColumn(2);
+  window_->DeleteSelectedColumn();
+  EXPECT_EQ(window_->ElementCount(), 1);
+}
+
+TEST_F(ResultsWindowTest, DraggingAColumnMovesTheElement) {
+  for (const char* name : {"A", "B", "C"}) ASSERT_TRUE(Append(Pipe(name)));
+  QHeaderView* header = window_->Grid()->horizontalHeader();
+  header->moveSection(1, 3);  // drag A behind C
+  EXPECT_EQ(Cell(1, 6) + Cell(2, 6) + Cell(3, 6), "BCA");
+  EXPECT_EQ(Cell(3, 0), "3");
+  EXPECT_EQ(header->logicalIndex(1), 1);  // the grid's sections are back in order
+  header->moveSection(4, 1);              // the empty column goes back to the end
+  EXPECT_EQ(Cell(1, 6) + Cell(2, 6) + Cell(3, 6) + Cell(4, 6), "BCA");
+  header->moveSection(0, 2);              // the title column stays in front
+  EXPECT_EQ(Cell(0, 6), "Bezeichnung:");
+}
+
+TEST_F(ResultsWindowTest, CopyTableGoesToTheClipboard) {
+  ASSERT_TRUE(Append(Pipe("A")));
+  ASSERT_TRUE(Append(Pipe("B")));
+  Button("ToolButtonCopy")->click();
+  const QString text = QApplication::clipboard()->text();
+  EXPECT_EQ(text, window_->ClipboardText());
+  EXPECT_EQ(text.count("\r\n"), 26);
+  EXPECT_TRUE(text.startsWith("Element-Nr.:\t1\t2\r\n"));
+  EXPECT_TRUE(text.endsWith(QString("Gesamtdruckverlust:") + Totals()));
+}
+
+TEST_F(ResultsWindowTest, SwitchingToUsConvertsAndRelabels) {
+  ASSERT_TRUE(Append(Pipe()));
+  QString metricLoss = Cell(1, 24);
+  window_->SetDisplayOptions({.decimals = 3, .us = true});
+  EXPECT_EQ(Cell(0, 2), "Volumenstrom in gal/min:");
+  EXPECT_EQ(Cell(1, 2), "4,403");
+  EXPECT_EQ(Cell(1, 8), "Elementdurchm. D in in.: 3,937");
+  EXPECT_TRUE(Totals().endsWith(" psi"));
+  window_->SetDisplayOptions({.decimals = 3, .us = false});
+  EXPECT_EQ(Cell(0, 2), "Volumenstrom in m³/h:");
+  EXPECT_EQ(Cell(1, 2), "1,000");
+  EXPECT_EQ(Cell(1, 8), "Elementdurchm. D in mm: 100,000");
+  EXPECT_TRUE(Totals().endsWith(" bar"));
+  EXPECT_NEAR(Cell(1, 24).replace(',', '.').toDouble(), metricLoss.replace(',', '.').toDouble(), 0.002);
+}
+
+// The default pipe in US display: D = 100/25.4 = 3.937 in., L = 1/0.3048 = 3.281 ft.,
+// 1 m³/h = 4.403 gal/min; the psi row is the lbw./sq.ft. row divided by 144.
+TEST_F(ResultsWindowTest, AppendInUsDisplay) {
+  window_->SetDisplayOptions({.decimals = 3, .us = true});
+  EXPECT_EQ(Totals(), "0,00 psi");
+  ASSERT_TRUE(Append(Pipe()));
+  EXPECT_EQ(Cell(1, 2), "4,403");
+  EXPECT_EQ(Cell(1, 8), "Elementdurchm. D in in.: 3,937");
+  EXPECT_EQ(Cell(1, 9), "Länge L in ft.: 3,281");
+  EXPECT_EQ(Cell(0, 25), "Druckverlust in psi:");
+  const Calculated c = Calculate(Pipe());
+  const double psi = static_cast<double>(c.outcome.result.PressureLoss / 0.068947581976L);
+  EXPECT_EQ(Cell(1, 25), QString::number(psi, 'f', 3).replace('.', ','));
+  EXPECT_TRUE(Totals().endsWith(" psi"));
+}
+
+TEST_F(ResultsWindowTest, CopyColumnToInputsHandsTheFormOver) {
+  MainForm form = Pipe("Bypass");
+  form.count = "3";
+  ASSERT_TRUE(Append(form));
+  std::optional<MainForm> handed;
+  QObject::connect(window_.get(), &TAusgabe_Fenster::CopyToInputsRequested,
+                   [&](const MainForm& restored) { handed = restored; });
+  window_->SelectColumn(1);
+  Button("ToolButtonToInputs")->click();
+  ASSERT_TRUE(handed.has_value());
+  EXPECT_EQ(handed->description, "Bypass");
+  EXPECT_EQ(handed->count, "3");
+  EXPECT_EQ(handed->dimensions[0], "100,000");
+  window_->SelectColumn(2);  // the empty last column
+  EXPECT_FALSE(Button("ToolButtonToInputs")->isEnabled());
+}
+
+TEST_F(ResultsWindowTest, FeaturesOfOtherWindowsAreEnabledWhenAvailable) {
+  ASSERT_TRUE(Append(Pipe()));
+  int requested = 0;
+  QObject::connect(window_.get(), &TAusgabe_Fenster::ChangeColumnRequested, [&](int column) { requested = column; });
+  window_->SetFeatureAvailable(TAusgabe_Fenster::Feature::ChangeColumn, true);
+  EXPECT_TRUE(Button("ToolButtonChangeColumn")->isEnabled());
+  window_->SelectColumn(1);
+  Button("ToolButtonChangeColumn")->click();
+  EXPECT_EQ(requested, 1);
+}
+
+TEST_F(ResultsWindowTest, ZoomScalesFontRowHeightAndColumnWidth) {
+  window_->ZoomIn();
+  EXPECT_EQ(window_->Grid()->RowHeight(), 19);  // 16·1.2 = 19.2
+  EXPECT_EQ(window_->Grid()->DefaultColumnWidth(), 180);
+  EXPECT_EQ(window_->Grid()->font().pointSize(), 10);  // 8·1.2 = 9.6
+  window_->ZoomOut();
+  EXPECT_EQ(window_->Grid()->RowHeight(), 16);  // 19/1.2 = 15.8
+  EXPECT_EQ(window_->Grid()->DefaultColumnWidth(), 150);
+  EXPECT_EQ(window_->Grid()->font().pointSize(), 8);  // 10/1.2 = 8.3
+}
+
+TEST_F(ResultsWindowTest, FontChoiceSetsTheRowHeight) {
+  QFont font("Arial");
+  font.setPointSize(11);
+  window_->ApplyGridFont(font);
+  EXPECT_EQ(window_->Grid()->RowHeight(), window_->logicalDpiY() > 96 ? 28 : 22);
+}
+
+TEST_F(ResultsWindowTest, NewProjectEmptiesTheTable) {
+  ASSERT_TRUE(Append(Pipe()));
+  window_->findChild<QLineEdit*>("Edit1")->setText("Nord");
+  window_->ClearTable("Unbenannt");
+  EXPECT_EQ(window_->windowTitle(), "Unbenannt");
+  EXPECT_EQ(window_->ElementCount(), 0);
+  EXPECT_EQ(window_->findChild<QLineEdit*>("Edit1")->text(), "");
+  EXPECT_EQ(Totals(), "0,00 bar");
+  EXPECT_FALSE(Button("ToolButtonSave")->isEnabled());
+}
+
+TEST_F(ResultsWindowTest, CaptionShowsPathOrFileName) {
+  window_->SetProjectPath("/home/a/Anlage.vlm");
+  EXPECT_EQ(window_->windowTitle(), "/home/a/Anlage.vlm");
+  window_->SetDisplayOptions({.captionShowsPath = false});
+  window_->SetProjectPath("/home/a/Anlage.vlm");
+  EXPECT_EQ(window_->windowTitle(), "Anlage.vlm");
+}
+
+TEST_F(ResultsWindowTest, ClosingSignalsTheMainWindow) {
+  bool closed = false;
+  QObject::connect(window_.get(), &TAusgabe_Fenster::Closed, [&] { closed = true; });
+  window_->show();
+  window_->close();
+  EXPECT_TRUE(closed);
+}
+
+}  // namespace
+}  // namespace velmora::gui
