@@ -35,16 +35,16 @@ TEST(ElementLayouts, KnownRows) {
   EXPECT_EQ(bend->button, "SB14");
   EXPECT_EQ(bend->picture, 2101);
   EXPECT_TRUE(bend->roughness);
-  EXPECT_EQ(bend->slots[1].unit, SlotUnit::MmList);
-  EXPECT_EQ(DefaultText(bend->slots[1], 'D'), "100");
-  EXPECT_EQ(bend->slots[2].unit, SlotUnit::Degree);
-  EXPECT_EQ(DefaultText(bend->slots[2], 'D'), "90");
+  EXPECT_EQ(bend->slotLayouts[1].unit, SlotUnit::MmList);
+  EXPECT_EQ(DefaultText(bend->slotLayouts[1], 'D'), "100");
+  EXPECT_EQ(bend->slotLayouts[2].unit, SlotUnit::Degree);
+  EXPECT_EQ(DefaultText(bend->slotLayouts[2], 'D'), "90");
 
   const ElementLayout* pipe = FindLayout(1, 1);
-  EXPECT_EQ(pipe->slots[0].fill, SlotDefault::Keep);
-  EXPECT_EQ(DefaultText(pipe->slots[1], 'D'), "1,0");
-  EXPECT_EQ(DefaultText(pipe->slots[1], 'E'), "1.0");
-  EXPECT_EQ(pipe->slots[1].unit, SlotUnit::MList);
+  EXPECT_EQ(pipe->slotLayouts[0].fill, SlotDefault::Keep);
+  EXPECT_EQ(DefaultText(pipe->slotLayouts[1], 'D'), "1,0");
+  EXPECT_EQ(DefaultText(pipe->slotLayouts[1], 'E'), "1.0");
+  EXPECT_EQ(pipe->slotLayouts[1].unit, SlotUnit::MList);
 
   const ElementLayout* longRadius = FindLayout(9, 6);
   EXPECT_EQ(longRadius->button, "SB44B");
@@ -56,8 +56,8 @@ TEST(ElementLayouts, KnownRows) {
 
   EXPECT_EQ(FindLayout(5, 5)->extra, ElementExtra::BranchFlow);
   EXPECT_EQ(FindLayout(12, 1)->picture, FindLayout(12, 2)->picture);
-  EXPECT_EQ(FindLayout(13, 3)->slots[2].fill, SlotDefault::CopySlot1);
-  EXPECT_EQ(FindLayout(1, 6)->slots[0].unit, SlotUnit::AreaList);
+  EXPECT_EQ(FindLayout(13, 3)->slotLayouts[2].fill, SlotDefault::CopySlot1);
+  EXPECT_EQ(FindLayout(1, 6)->slotLayouts[0].unit, SlotUnit::AreaList);
   EXPECT_EQ(FindLayout(1, 7), nullptr);
   EXPECT_EQ(FindLayout(14, 1), nullptr);
 }
@@ -67,7 +67,7 @@ TEST(ElementLayouts, FreeAreaPercentageSlots) {
     int group, kind, slot;
   } cases[] = {{10, 1, 1}, {10, 2, 2}, {10, 3, 3}, {10, 4, 4}, {11, 1, 1}, {11, 2, 2}, {11, 6, 2}};
   for (const auto& c : cases) {
-    EXPECT_EQ(FindLayout(c.group, c.kind)->slots[static_cast<std::size_t>(c.slot)].unit, SlotUnit::Percent)
+    EXPECT_EQ(FindLayout(c.group, c.kind)->slotLayouts[static_cast<std::size_t>(c.slot)].unit, SlotUnit::Percent)
         << c.group << "/" << c.kind;
   }
 }

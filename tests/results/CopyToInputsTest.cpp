@@ -62,7 +62,7 @@ TEST(CopyColumnToInputs, RestoresTheFormOfEveryElementKind) {
       for (std::size_t slot = 0; slot < 5; ++slot) {
         if (!layout.UsesSlot(static_cast<int>(slot))) continue;
         EXPECT_EQ(back.dimensions[slot], sample.form.dimensions[slot]) << element << " slot " << slot + 1;
-        if (!catalogue::SlotUnits(layout.slots[slot].unit).empty()) {
+        if (!catalogue::SlotUnits(layout.slotLayouts[slot].unit).empty()) {
           EXPECT_EQ(back.dimensionUnits[slot], 0) << element << " slot " << slot + 1;
         }
       }

@@ -41,7 +41,7 @@ class Checker {
   }
 
   std::string Label(int slot) const {
-    const SlotLayout& layout = layout_.slots[static_cast<std::size_t>(slot - 1)];
+    const SlotLayout& layout = layout_.slotLayouts[static_cast<std::size_t>(slot - 1)];
     return texts_.GlobalText(layout.labelText) + std::string(layout.symbol);
   }
 
@@ -196,7 +196,7 @@ void CheckPlateOrScreen(Checker& c, int areaSlot) {
 
 int FreeAreaSlot(const ElementLayout& layout) {
   for (int slot = 1; slot <= 5; ++slot) {
-    if (layout.slots[static_cast<std::size_t>(slot - 1)].unit == SlotUnit::Percent) return slot;
+    if (layout.slotLayouts[static_cast<std::size_t>(slot - 1)].unit == SlotUnit::Percent) return slot;
   }
   return 0;
 }
@@ -206,7 +206,7 @@ int FreeAreaSlot(const ElementLayout& layout) {
 std::string SlotLabel(const text::TextStore& texts, int group, int kind, int slot) {
   const ElementLayout* layout = FindLayout(group, kind);
   if (layout == nullptr || slot < 1 || slot > 5) return {};
-  const SlotLayout& s = layout->slots[static_cast<std::size_t>(slot - 1)];
+  const SlotLayout& s = layout->slotLayouts[static_cast<std::size_t>(slot - 1)];
   return texts.GlobalText(s.labelText) + std::string(s.symbol);
 }
 

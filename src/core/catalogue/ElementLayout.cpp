@@ -36,8 +36,8 @@ constexpr SlotLayout OrificeBore = Mm(41, " D2:", "50");
 constexpr SlotLayout FreeArea = Percent(61, "40");
 
 constexpr ElementLayout Element(int group, int kind, std::string_view button, std::string_view hint, int picture,
-                                std::array<SlotLayout, 5> slots, bool roughness = false) {
-  return {group, kind, button, hint, picture, slots, roughness, ElementExtra::None, 0, {}};
+                                std::array<SlotLayout, 5> slotLayouts, bool roughness = false) {
+  return {group, kind, button, hint, picture, slotLayouts, roughness, ElementExtra::None, 0, {}};
 }
 constexpr ElementLayout WithChoice(ElementLayout layout, int caption, ChoiceOption first, ChoiceOption second) {
   layout.extra = ElementExtra::Choice;

@@ -52,13 +52,13 @@ struct ElementLayout {
   std::string_view button;      // selection button of the element dialog
   std::string_view hint;        // its German designer hint
   int picture = 0;              // picture file number + ".bmp"
-  std::array<SlotLayout, 5> slots;
+  std::array<SlotLayout, 5> slotLayouts;
   bool roughness = false;
   ElementExtra extra = ElementExtra::None;
   int choiceCaption = 0;        // global text; 0 for none
   std::array<ChoiceOption, 2> options{};
 
-  bool UsesSlot(int index) const { return slots[static_cast<std::size_t>(index)].unit != SlotUnit::Hidden; }
+  bool UsesSlot(int index) const { return slotLayouts[static_cast<std::size_t>(index)].unit != SlotUnit::Hidden; }
 };
 
 // All 65 elements in catalogue order (group 1..13, kind ascending).

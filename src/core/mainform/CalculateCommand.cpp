@@ -176,7 +176,7 @@ CalculateChecks CheckCalculateInputs(const MainForm& form, const text::TextStore
     roughness = *ToBaseOrZero(units::LengthUnits(units::LengthList::Millimetre), form.roughnessUnit, *value);
   }
   for (int slot = 0; slot < 5; ++slot) {
-    const auto& slotLayout = layout->slots[static_cast<std::size_t>(slot)];
+    const auto& slotLayout = layout->slotLayouts[static_cast<std::size_t>(slot)];
     const auto list = catalogue::SlotUnits(slotLayout.unit);
     if (list.empty()) continue;
     dimensions[static_cast<std::size_t>(slot)] =

@@ -20,7 +20,7 @@ std::string ListEntry(std::span<const units::Unit> list, int index) {
 // "<label without its colon> in <unit>: <value>"; a slot without a unit drops the "in <unit>".
 std::string InputRow(const catalogue::ElementLayout& layout, int slot, long double value, const text::TextStore& texts,
                      const DisplayOptions& options) {
-  const catalogue::SlotLayout& s = layout.slots[static_cast<std::size_t>(slot)];
+  const catalogue::SlotLayout& s = layout.slotLayouts[static_cast<std::size_t>(slot)];
   std::string label = catalogue::SlotLabel(texts, layout.group, layout.kind, slot + 1);
   if (!label.empty()) label.pop_back();
   const std::string number = FormatValue(value, options.decimals, texts.edition());

@@ -126,7 +126,7 @@ std::optional<mainform::MainForm> CopyColumnToInputs(const ResultsTable& table, 
     const std::string& text = cell[row::Input1 + slot];
     form.dimensions[slot] = ValueAfterColon(text);
     if (layout == nullptr) continue;
-    const auto list = catalogue::SlotUnits(layout->slots[slot].unit);
+    const auto list = catalogue::SlotUnits(layout->slotLayouts[slot].unit);
     const int unit = list.empty() ? -1 : UnitIndexInRow(text, list);
     if (unit >= 0) form.dimensionUnits[slot] = unit;
   }

@@ -23,7 +23,7 @@ ColumnValues DisplayValues(const hydraulics::MainInput& input, const hydraulics:
   if (!us) return values;
   std::array<hydraulics::DimensionUnit, 5> lists{};
   if (const catalogue::ElementLayout* layout = catalogue::FindLayout(input.ElementGroup, input.ElementKind)) {
-    for (std::size_t slot = 0; slot < lists.size(); ++slot) lists[slot] = UnitList(layout->slots[slot].unit);
+    for (std::size_t slot = 0; slot < lists.size(); ++slot) lists[slot] = UnitList(layout->slotLayouts[slot].unit);
   }
   const hydraulics::UsDisplayValues converted = hydraulics::ToUsDisplay(input, result, lists);
   values.flow = converted.VolumeFlow;

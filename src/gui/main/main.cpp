@@ -1,0 +1,45 @@
+// Program entry: texts first (the program cannot speak without them), then the windows behind a
+// splash, then the message loop.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+
+#include "main/Startup.h"
+#include "main/TMyWindow.h"
+#include "main/TSplashScreen.h"
+#include "toolkit/MessageBoxes.h"
+
+int main(int argc, char** argv) {
+  QElapsedTimer sinceStart;
+  sinceStart.start();
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Velmora 6.0");
+
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  QDir::setCurrent(programFolder);
+
+  velmora::text::TextStore texts(VELMORA_EDITION_LETTER);
+  if (!velmora::gui::LoadTextsOrExplain(texts, programFolder)) return 1;
+  QApplication::setApplicationName("Velmora 6.260");
+
+  velmora::gui::TSplashScreen splash("Velmora 6.260", velmora::gui::ToQString(texts.FormText("MyWindow", "Splash")));
+  splash.show();
+  QApplication::processEvents();
+
+  velmora::gui::TMyWindow window(texts, programFolder);
+  window.PrepareFirstShow(QApplication::arguments().mid(1));
+  window.show();
+  splash.finish(&window);
+
+  // VELMORA_STARTUP_REPORT=1 prints the time from process start to the shown window and quits:
+  // how the start-up time is measured.
+  if (qEnvironmentVariableIntValue("VELMORA_STARTUP_REPORT") == 1) {
+    QTimer::singleShot(0, &application, [&] {
+      std::fprintf(stderr, "main window shown after %lld ms\n", static_cast<long long>(sinceStart.elapsed()));
+      QApplication::quit();
+    });
+  }
+  return QApplication::exec();
+}
