@@ -27,6 +27,14 @@ Law LawOf(int group, int kind) {
     case 3: return CrossSectionChangeLaw(kind);
     case 4: return BendLaw(kind);
     case 5: return BranchLaw(kind);
+    case 6:
+    case 7:
+    case 8: return CompensatorAndValveLaw(group, kind);
+    case 9: return ThrottlingDeviceLaw(kind);
+    case 10:
+    case 11: return PlateAndScreenLaw(group, kind);
+    case 12:
+    case 13: return KnownZetaAndReversibleLaw(group, kind);
     default: return nullptr;
   }
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+// Group 9, throttling devices in a pipe of diameter D with a bore d (mm), β = d/D; ζ is referred
+// to the pipe velocity. Re is the pipe Reynolds number, Re₂ the one in the bore.
+namespace velmora::hydraulics {
+
+// ζ of a device with flow coefficient C: (√(1 − β⁴·(1 − C²))/(β²·C) − 1)².
+long double FlowCoefficientZeta(long double beta, long double C);
+
+// 9/1 ISO 5167 orifice plate: the Reader-Harris/Gallagher discharge coefficient with the tapping
+// term 0.043·(1 − 0.11·A)·β⁴/(1 − β⁴), plus the small-pipe term below D = 71.12 mm.
+long double OrificeDischargeCoefficient(long double beta, long double D, long double Re);
+
+// 9/2 sharp-edged orifice, n = β²: ((1 − n) + 0.707·(1 − n)^0.375)²/n².
+long double SharpOrificeZeta(long double n);
+
+// 9/3 orifice with an inlet rounded to the radius r (mm), bore d: with t = tanh(13.9·r/d),
+// (1 − n + √((0.5 − 0.47·t)·(1 − n)))²/n².
+long double RoundedOrificeZeta(long double n, long double r, long double d);
+
+// 9/4 thick orifice (perforated disc) of length l (mm) and bore d; Re₂ in the bore. Valid in
+// both regimes.
+long double ThickOrificeZeta(long double beta, long double l, long double d, long double Re2);
+
+// 9/5 ISA 1932 nozzle: C = 0.99 − 0.2262·β^4.1 − (0.00175·β² − 0.0033·β^4.15)·(10⁶/Re)^1.15.
+long double NozzleDischargeCoefficient(long double beta, long double Re);
+
+// 9/6 long-radius nozzle: C = 0.9965 − 0.00653·√β·√(10⁶/Re).
+long double LongRadiusNozzleDischargeCoefficient(long double beta, long double Re);
+
+// 9/7 venturi nozzle: ζ over n = β², 0.1 … 0.6, from the first (option 0) or second table.
+long double VenturiNozzleZeta(long double n, int option);
+
+}  // namespace velmora::hydraulics

@@ -1,0 +1,35 @@
+#pragma once
+
+// Groups 6 to 8: compensators, shut-off and control valves, check valves. D is the nominal
+// (pipe) diameter in mm, Re the pipe Reynolds number, angles in degrees.
+namespace velmora::hydraulics {
+
+// fT(D), the friction factor by nominal size: 0.027 up to 15 mm, falling to 0.012 from 450 mm on.
+long double NominalSizeFrictionFactor(long double D);
+
+// 6/3 U-bend: ζ over L/D, 0.33 at 0 falling to 0.21 at 2 and beyond.
+long double UBendZeta(long double ratio);
+
+// 7/1 straight-seat globe valve: 1500/Re + 4·(1 + 25.4/D).
+long double GlobeValveZeta(long double Re, long double D);
+
+// 7/2 oblique-seat globe valve: 1000/Re + 2·(1 + 25.4/D).
+long double ObliqueGlobeValveZeta(long double Re, long double D);
+
+// 7/4 gate valve of opening x = H/D: with θ = arccos x,
+// 3.5·(1/(1 − (θ − x·√(1 − x²))·2/π) − 1)² + 0.78.
+long double GateValveZeta(long double x);
+
+// 7/5 cock: ζ over the closing angle, 0 … 50°.
+long double CockZeta(long double angle);
+
+// 7/6 butterfly valve: ζ over the closing angle, 0 … 70°.
+long double ButterflyValveZeta(long double angle);
+
+// 8/1 straight-seat lift check valve: 2000/Re + 10·(1 + 25.4/D).
+long double LiftCheckValveZeta(long double Re, long double D);
+
+// 8/3 swing check valve: 1500/Re + 1.5·(1 + 25.4/D).
+long double SwingCheckValveZeta(long double Re, long double D);
+
+}  // namespace velmora::hydraulics
