@@ -99,3 +99,41 @@ TEST(CheckElement, MessagesNameTheLabelAndTheRule) {
 
 }  // namespace
 }  // namespace velmora::catalogue
+
+namespace velmora::catalogue {
+namespace {
+
+hydraulics::MainInput Operating(int group, int kind, std::array<long double, 5> inputs, long double flow) {
+  hydraulics::MainInput input;
+  input.ElementGroup = group;
+  input.ElementKind = kind;
+  input.Input1 = inputs[0];
+  input.Input2 = inputs[1];
+  input.Input3 = inputs[2];
+  input.Input4 = inputs[3];
+  input.Input5 = inputs[4];
+  input.VolumeFlow = flow;
+  input.Density = 998.2L;
+  input.Viscosity = 1002;
+  return input;
+}
+
+TEST(TableRanges, FlatRectangularBendIsRefusedWithTheMinimum) {
+  const auto& texts = testing_support::Texts('D');
+  // H/B = 0.1 lies below the aspect-ratio table, which starts at 0.2.
+  const text::Messages messages = CheckElement(Operating(4, 4, {400, 40, 800, 90, 0}, 10), texts);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].focus, "Va2_Edit");
+  EXPECT_TRUE(messages[0].text.ends_with(">> 0,200 << ")) << messages[0].text;
+  EXPECT_NE(messages[0].text.find("H/B"), std::string::npos) << messages[0].text;
+}
+
+TEST(TableRanges, DividingTeeAngleAboveNinetyOnlyInLaminarFlow) {
+  const auto& texts = testing_support::Texts('E');
+  // 0.01 m³/h through 100 mm: Re ≈ 35, laminar; 50 m³/h: Re ≈ 176 000, turbulent.
+  EXPECT_EQ(CheckElement(Operating(5, 5, {100, 50, 0, 120, 0}, 0.01L), texts).size(), 1u);
+  EXPECT_TRUE(CheckElement(Operating(5, 5, {100, 50, 0, 120, 0}, 50), texts).empty());
+}
+
+}  // namespace
+}  // namespace velmora::catalogue

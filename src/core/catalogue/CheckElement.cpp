@@ -3,6 +3,9 @@
 #include <array>
 
 #include "catalogue/ElementLayout.h"
+#include "hydraulics/InputLimits.h"
+#include "hydraulics/PrepareFlow.h"
+#include "units/Numbers.h"
 #include "units/ValueCheck.h"
 
 namespace velmora::catalogue {
@@ -46,6 +49,7 @@ class Checker {
   }
 
   text::Messages Take() { return std::move(messages_); }
+  bool Empty() const { return messages_.empty(); }
 
  private:
   const text::TextStore& texts_;
@@ -201,6 +205,45 @@ int FreeAreaSlot(const ElementLayout& layout) {
   return 0;
 }
 
+// The symbol of a slot without its blank and colon: " D2:" gives "D2".
+std::string Symbol(const SlotLayout& slot) {
+  std::string symbol(slot.symbol);
+  std::erase(symbol, ' ');
+  std::erase(symbol, ':');
+  return symbol;
+}
+
+// A limit on a ratio is named by the numerator's label with both symbols ("Höhe H/B").
+std::string LimitLabel(const text::TextStore& texts, const ElementLayout& layout, const hydraulics::InputLimit& limit) {
+  const SlotLayout& slot = layout.slotLayouts[static_cast<std::size_t>(limit.Slot - 1)];
+  if (limit.Quantity == hydraulics::LimitQuantity::Slot) return texts.GlobalText(slot.labelText) + std::string(slot.symbol);
+  const SlotLayout& over = layout.slotLayouts[static_cast<std::size_t>(limit.OverSlot - 1)];
+  std::string ratio = Symbol(slot) + "/" + Symbol(over);
+  if (limit.Quantity == hydraulics::LimitQuantity::RatioSquared) ratio = "(" + ratio + ")²";
+  return texts.GlobalText(slot.labelText) + " " + ratio + ":";
+}
+
+bool Laminar(const hydraulics::MainInput& input) {
+  // Before the operating data are known to be usable, a laminar-only table counts as in use.
+  if (!(input.VolumeFlow > 0 && input.Density > 0 && input.Viscosity > 0)) return true;
+  return hydraulics::PrepareFlow(input).Reynolds < 2320;
+}
+
+text::Messages CheckTableRanges(const hydraulics::MainInput& input, const text::TextStore& texts,
+                                const ElementLayout& layout) {
+  text::Messages messages;
+  const bool laminar = Laminar(input);
+  for (const hydraulics::InputLimit& limit : hydraulics::LimitsOf(input.ElementGroup, input.ElementKind)) {
+    if (limit.LaminarOnly && !laminar) continue;
+    const hydraulics::LimitBreach breach = hydraulics::CheckLimit(limit, input);
+    if (breach == hydraulics::LimitBreach::None) continue;
+    const bool above = breach == hydraulics::LimitBreach::AboveMaximum;
+    messages.push_back(units::LimitMessage(texts, LimitLabel(texts, layout, limit), kEdits[limit.FocusSlot - 1], above,
+                                           units::FormatNumber(above ? limit.Max : limit.Min, 3, texts.edition())));
+  }
+  return messages;
+}
+
 }  // namespace
 
 std::string SlotLabel(const text::TextStore& texts, int group, int kind, int slot) {
@@ -245,6 +288,9 @@ text::Messages CheckElement(const hydraulics::MainInput& input, const text::Text
       if (kind == 3) c.Positive({1, 2, 3, 4});
       break;
   }
+  // The coefficient tables end at their last breakpoint: refuse what lies beyond instead of
+  // calculating with a coefficient of zero. Rules above that already refused an input take precedence.
+  if (c.Empty()) c.Add(CheckTableRanges(input, texts, *layout));
   if (layout->roughness) {
     // A wall roughness below zero has no meaning; zero is a hydraulically smooth wall.
     const text::Messages rough = units::CheckValue(texts, {.allowZero = true}, texts.FormText("MyWindow", "Label4"),

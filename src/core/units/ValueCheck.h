@@ -24,4 +24,8 @@ inline constexpr ValueLimits kPositive{};
 text::Messages CheckValue(const text::TextStore& texts, const ValueLimits& limits, std::string_view label,
                           std::string_view field, long double value);
 
+// The message of one broken limit: below a minimum (or zero, or negative) or above a maximum.
+text::Message LimitMessage(const text::TextStore& texts, std::string_view label, std::string_view field,
+                           bool aboveMaximum, const std::string& limit);
+
 }  // namespace velmora::units
