@@ -170,6 +170,32 @@ TEST(TextStore, DamagedScrambledLineIsATextFileError) {
   EXPECT_THROW(store.LoadTexts(folder.path()), TextFileError);
 }
 
+TEST(TextStore, RandomlyDamagedFilesGiveAnErrorOrTextsButNeverACrash) {
+  TextFolder folder;
+  folder.WriteAll();
+  std::string original;
+  {
+    std::ifstream in(folder.path() / "varglob.gru", std::ios::binary);
+    original.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  std::uint32_t state = 12345;
+  auto next = [&state] { return state = state * 1664525u + 1013904223u; };
+  for (int round = 0; round < 200; ++round) {
+    std::string damaged = original;
+    for (int hit = 0; hit < 1 + round % 7; ++hit) {
+      damaged[next() % damaged.size()] = static_cast<char>(next() % 256);
+    }
+    if (round % 5 == 0) damaged.resize(next() % damaged.size());
+    std::ofstream(folder.path() / "varglob.gru", std::ios::binary | std::ios::trunc) << damaged;
+    TextStore store('H');
+    try {
+      store.LoadTexts(folder.path());
+      (void)store.GlobalText(100);
+    } catch (const TextFileError&) {
+    }
+  }
+}
+
 TEST(TextFiles, SplitsLinesLikeATextFile) {
   EXPECT_EQ(SplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_EQ(SplitLines("a\r\n"), (std::vector<std::string>{"a"}));
