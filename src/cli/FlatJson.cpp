@@ -1,0 +1,242 @@
+#include "FlatJson.h"
+
+namespace velmora::cli {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+class Reader {
+ public:
+  explicit Reader(std::string_view line) : s_(line) {}
+
+  const char* Object(FlatObject& object) {
+    object.count = 0;
+    SkipSpace();
+    if (AtEnd()) return "empty line";
+    if (s_[pos_] != '{') return "not a JSON object";
+    ++pos_;
+    SkipSpace();
+    if (Peek('}')) {
+      ++pos_;
+      return Rest();
+    }
+    for (;;) {
+      if (object.count == FlatObject::MaxMembers) return "too many members";
+      JsonMember& m = object.members[object.count];
+      SkipSpace();
+      if (!Peek('"')) return "expected a key in double quotes";
+      if (const char* error = String(m.key, JsonMember::MaxKey, m.keyLength, "key too long")) return error;
+      SkipSpace();
+      if (!Peek(':')) return "expected ':' after a key";
+      ++pos_;
+      SkipSpace();
+      if (const char* error = Value(m)) return error;
+      ++object.count;
+      SkipSpace();
+      if (Peek(',')) {
+        ++pos_;
+        continue;
+      }
+      if (Peek('}')) {
+        ++pos_;
+        return Rest();
+      }
+      return AtEnd() ? "unterminated object" : "expected ',' or '}'";
+    }
+  }
+
+ private:
+  bool AtEnd() const { return pos_ >= s_.size(); }
+  bool Peek(char c) const { return !AtEnd() && s_[pos_] == c; }
+
+  void SkipSpace() {
+    while (!AtEnd() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\r' || s_[pos_] == '\n')) ++pos_;
+  }
+
+  const char* Rest() {
+    SkipSpace();
+    return AtEnd() ? nullptr : "unexpected text after the object";
+  }
+
+  bool Literal(std::string_view word) {
+    if (s_.substr(pos_, word.size()) != word) return false;
+    pos_ += word.size();
+    return true;
+  }
+
+  const char* Value(JsonMember& m) {
+    if (AtEnd()) return "missing value";
+    const char c = s_[pos_];
+    if (c == '{' || c == '[') return "nested values are not supported";
+    if (c == '"') {
+      m.type = JsonType::String;
+      return String(m.text, JsonMember::MaxString, m.textLength, "string too long");
+    }
+    if (Literal("true")) return (m.type = JsonType::True, nullptr);
+    if (Literal("false")) return (m.type = JsonType::False, nullptr);
+    if (Literal("null")) return (m.type = JsonType::Null, nullptr);
+    const std::size_t start = pos_;
+    while (!AtEnd() && (IsDigit(s_[pos_]) || s_[pos_] == '-' || s_[pos_] == '+' || s_[pos_] == '.' ||
+                        s_[pos_] == 'e' || s_[pos_] == 'E')) {
+      ++pos_;
+    }
+    m.type = JsonType::Number;
+    m.number = s_.substr(start, pos_ - start);
+    if (m.number.empty() || !IsJsonNumber(m.number)) return "not a number";
+    return nullptr;
+  }
+
+  static void Put(char* out, std::size_t& length, unsigned code) {
+    if (code < 0x80) {
+      out[length++] = static_cast<char>(code);
+    } else if (code < 0x800) {
+      out[length++] = static_cast<char>(0xC0 | (code >> 6));
+      out[length++] = static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+      out[length++] = static_cast<char>(0xE0 | (code >> 12));
+      out[length++] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      out[length++] = static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+      out[length++] = static_cast<char>(0xF0 | (code >> 18));
+      out[length++] = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+      out[length++] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      out[length++] = static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+
+  bool Hex4(unsigned& code) {
+    if (s_.size() - pos_ < 4) return false;
+    code = 0;
+    for (int i = 0; i < 4; ++i) {
+      const char c = s_[pos_++];
+      unsigned digit = 0;
+      if (IsDigit(c)) {
+        digit = static_cast<unsigned>(c - '0');
+      } else if (c >= 'a' && c <= 'f') {
+        digit = static_cast<unsigned>(c - 'a' + 10);
+      } else if (c >= 'A' && c <= 'F') {
+        digit = static_cast<unsigned>(c - 'A' + 10);
+      } else {
+        return false;
+      }
+      code = code * 16 + digit;
+    }
+    return true;
+  }
+
+  // The length in bytes of a valid UTF-8 sequence starting at pos_, or 0.
+  std::size_t Utf8Sequence() const {
+    const auto b = [this](std::size_t i) { return static_cast<unsigned char>(s_[pos_ + i]); };
+    const unsigned char lead = b(0);
+    std::size_t n = 0;
+    unsigned min = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      n = 2, min = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      n = 3, min = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      n = 4, min = 0x10000;
+    } else {
+      return 0;
+    }
+    if (s_.size() - pos_ < n) return 0;
+    unsigned code = lead & (n == 2 ? 0x1Fu : n == 3 ? 0x0Fu : 0x07u);
+    for (std::size_t i = 1; i < n; ++i) {
+      if ((b(i) & 0xC0) != 0x80) return 0;
+      code = (code << 6) | (b(i) & 0x3Fu);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return n;
+  }
+
+  // A string in double quotes, decoded into out (at most max bytes).
+  const char* String(char* out, std::size_t max, std::size_t& length, const char* tooLong) {
+    ++pos_;  // the opening quote
+    length = 0;
+    for (;;) {
+      if (AtEnd()) return "unterminated string";
+      const char c = s_[pos_];
+      if (c == '"') {
+        ++pos_;
+        out[length] = '\0';
+        return nullptr;
+      }
+      if (static_cast<unsigned char>(c) < 0x20) return "control character in a string";
+      if (length >= max) return tooLong;
+      if (c != '\\') {
+        if (static_cast<unsigned char>(c) < 0x80) {
+          out[length++] = c;
+          ++pos_;
+          continue;
+        }
+        const std::size_t n = Utf8Sequence();
+        if (n == 0) return "invalid UTF-8 in a string";
+        for (std::size_t i = 0; i < n; ++i) out[length++] = s_[pos_++];
+        continue;
+      }
+      ++pos_;
+      if (AtEnd()) return "bad escape";
+      const char e = s_[pos_++];
+      switch (e) {
+        case '"': out[length++] = '"'; break;
+        case '\\': out[length++] = '\\'; break;
+        case '/': out[length++] = '/'; break;
+        case 'b': out[length++] = '\b'; break;
+        case 'f': out[length++] = '\f'; break;
+        case 'n': out[length++] = '\n'; break;
+        case 'r': out[length++] = '\r'; break;
+        case 't': out[length++] = '\t'; break;
+        case 'u': {
+          unsigned code = 0;
+          if (!Hex4(code)) return "bad escape";
+          if (code >= 0xDC00 && code <= 0xDFFF) return "bad escape";
+          if (code >= 0xD800 && code <= 0xDBFF) {
+            unsigned low = 0;
+            if (!Literal("\\u") || !Hex4(low) || low < 0xDC00 || low > 0xDFFF) return "bad escape";
+            code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+          }
+          if (code == 0) return "control character in a string";
+          Put(out, length, code);
+          break;
+        }
+        default: return "bad escape";
+      }
+    }
+  }
+
+  std::string_view s_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+bool IsJsonNumber(std::string_view t) {
+  std::size_t i = 0;
+  const auto digits = [&] {
+    const std::size_t start = i;
+    while (i < t.size() && IsDigit(t[i])) ++i;
+    return i > start;
+  };
+  if (i < t.size() && t[i] == '-') ++i;
+  if (i >= t.size()) return false;
+  if (t[i] == '0') {
+    ++i;
+  } else if (!digits()) {
+    return false;
+  }
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    if (!digits()) return false;
+  }
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    if (!digits()) return false;
+  }
+  return i == t.size();
+}
+
+const char* ParseFlatObject(std::string_view line, FlatObject& object) { return Reader(line).Object(object); }
+
+}  // namespace velmora::cli

@@ -1,0 +1,139 @@
+#include "ResultLine.h"
+
+#include <cstdio>
+
+namespace velmora::cli {
+
+namespace {
+
+// Full precision of the extended type for readers in double: 18 significant digits.
+void AppendNumber(std::string& out, long double value) {
+  char buffer[48];
+  const int n = std::snprintf(buffer, sizeof buffer, "%.18Lg", value);
+  out.append(buffer, static_cast<std::size_t>(n));
+}
+
+std::size_t Utf8Length(std::string_view s, std::size_t i) {
+  const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+  const unsigned char lead = b(0);
+  std::size_t n = 0;
+  unsigned min = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    n = 2, min = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    n = 3, min = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    n = 4, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (s.size() - i < n) return 0;
+  unsigned code = lead & (n == 2 ? 0x1Fu : n == 3 ? 0x0Fu : 0x07u);
+  for (std::size_t k = 1; k < n; ++k) {
+    if ((b(k) & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (b(k) & 0x3Fu);
+  }
+  if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  return n;
+}
+
+void AppendKey(std::string& out, const char* key) {
+  out += ",\"";
+  out += key;
+  out += "\":";
+}
+
+void AppendBool(std::string& out, const char* key, bool value) {
+  AppendKey(out, key);
+  out += value ? "true" : "false";
+}
+
+}  // namespace
+
+void AppendJsonString(std::string& out, std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += '"';
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+      ++i;
+    } else if (c < 0x20) {
+      out += "\\u00";
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+      ++i;
+    } else if (c < 0x80) {
+      out += static_cast<char>(c);
+      ++i;
+    } else if (const std::size_t n = Utf8Length(text, i); n != 0) {
+      out.append(text.substr(i, n));
+      i += n;
+    } else {
+      out += "\\ufffd";
+      ++i;
+    }
+  }
+  out += '"';
+}
+
+void AppendResultLine(std::string& out, const Request& request, const hydraulics::ElementOutcome& outcome) {
+  out += '{';
+  bool first = true;
+  switch (request.id.kind) {
+    case RequestId::Kind::None: break;
+    case RequestId::Kind::String:
+      out += "\"id\":";
+      AppendJsonString(out, request.id.Text());
+      first = false;
+      break;
+    case RequestId::Kind::Number:
+      out += "\"id\":";
+      out.append(request.id.Text());
+      first = false;
+      break;
+    case RequestId::Kind::Null:
+      out += "\"id\":null";
+      first = false;
+      break;
+  }
+  const bool failed = request.Failed();
+  const bool hasResult = !failed && !outcome.Error && !outcome.GasLimit;
+  const hydraulics::ElementResult& r = outcome.result;
+  const std::pair<const char*, long double> values[] = {
+      {"Velocity", r.Velocity},   {"Velocity2", r.Velocity2}, {"HydraulicDiameter", r.HydraulicDiameter},
+      {"Reynolds", r.Reynolds},   {"Reynolds2", r.Reynolds2}, {"Lambda", r.Lambda},
+      {"Zeta", r.Zeta},           {"Zeta2", r.Zeta2},         {"PressureLoss", r.PressureLoss},
+      {"BranchPressureLoss", r.BranchPressureLoss}};
+  for (const auto& [key, value] : values) {
+    if (first) {
+      out += '"';
+      out += key;
+      out += "\":";
+      first = false;
+    } else {
+      AppendKey(out, key);
+    }
+    if (hasResult) {
+      AppendNumber(out, value);
+    } else {
+      out += "null";
+    }
+  }
+  AppendBool(out, "Laminar", !failed && !outcome.Error && outcome.Laminar);
+  AppendBool(out, "LaminarWarning", !failed && outcome.LaminarWarning);
+  AppendBool(out, "RangeNote", !failed && outcome.RangeNote);
+  AppendBool(out, "GasLimit", !failed && outcome.GasLimit);
+  AppendKey(out, "Error");
+  if (failed) {
+    AppendJsonString(out, request.error);
+  } else if (outcome.Error) {
+    AppendJsonString(out, outcome.ErrorReason != nullptr ? outcome.ErrorReason : "calculation error");
+  } else {
+    out += "null";
+  }
+  out += "}\n";
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <algorithm>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct Outcome {
+  std::string out;
+  int status;
+};
+
+// Runs the built velmora-calc with `arguments` (shell words) and captures standard output.
+Outcome Calc(const std::string& arguments) {
+  const std::string command = std::string("'") + VELMORA_CALC_PATH + "' " + arguments + " 2>/dev/null";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  Outcome run{{}, -1};
+  if (pipe == nullptr) return run;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  const int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+TEST(CommandLine, ElementPrintsOneObject) {
+  const Outcome r = Calc(
+      "element ElementGroup=1 ElementKind=1 Input1=100 Input2=50 Input6=0.05 VolumeFlow=36 Density=998.2 "
+      "Viscosity=1002 id=p1");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.rfind("{\"id\":\"p1\",\"Velocity\":1.27323954473516269,", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("\"Error\":null}\n"), std::string::npos);
+}
+
+TEST(CommandLine, CalculationErrorIsAResult) {
+  const Outcome r = Calc("element ElementGroup=1 ElementKind=1 Input1=0 Input2=1 VolumeFlow=1 Density=1 Viscosity=1");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("\"PressureLoss\":null"), std::string::npos);
+  EXPECT_NE(r.out.find("\"Error\":\"division by zero\""), std::string::npos) << r.out;
+}
+
+TEST(CommandLine, UnusableArgumentsExitWithTwo) {
+  const Outcome unknownKey = Calc("element ElementGroup=1 ElementKind=1 Diameter=100");
+  EXPECT_EQ(unknownKey.status, 2);
+  EXPECT_NE(unknownKey.out.find("unknown key"), std::string::npos);
+  EXPECT_EQ(Calc("element ElementGroup=14 ElementKind=1").status, 2);
+  EXPECT_EQ(Calc("").status, 2);
+  EXPECT_EQ(Calc("frobnicate").status, 2);
+  EXPECT_EQ(Calc("batch extra </dev/null").status, 2);
+}
+
+TEST(CommandLine, HelpDocumentsEveryKey) {
+  const Outcome r = Calc("--help");
+  EXPECT_EQ(r.status, 0);
+  for (const char* key : {"ElementGroup", "ElementKind", "Input1", "Input6", "Count", "VolumeFlow", "BranchFlow",
+                          "Density", "Viscosity", "Gas", "InletPressure", "InletTemperature", "OutletTemperature",
+                          "Option", "id", "Velocity2", "HydraulicDiameter", "Reynolds2", "Lambda", "Zeta2",
+                          "PressureLoss", "BranchPressureLoss", "LaminarWarning", "RangeNote", "GasLimit", "Error",
+                          "EXIT STATUS"}) {
+    EXPECT_NE(r.out.find(key), std::string::npos) << key;
+  }
+}
+
+TEST(CommandLine, BatchFromStandardInput) {
+  const std::string path = "/tmp/velmora_cli_test_input.jsonl";
+  {
+    std::ofstream file(path);
+    file << R"({"id":"a","ElementGroup":13,"ElementKind":1,"Input1":-10,"Density":1000})" << "\n"
+         << R"({"id":"b","ElementGroup":9,"ElementKind":1,"Input1":100,"Input2":50,"VolumeFlow":1.1325,"Density":998.2,"Viscosity":1002})"
+         << "\n"
+         << "not json\n";
+  }
+  const Outcome r = Calc("batch < " + path);
+  std::remove(path.c_str());
+  EXPECT_EQ(r.status, 0);
+  const std::size_t first = r.out.find('\n');
+  ASSERT_NE(first, std::string::npos);
+  // 13/1: ρ·9.81·H/100000 = −0.981 bar, a pressure gain.
+  EXPECT_NE(r.out.substr(0, first).find("\"PressureLoss\":-0.981,"), std::string::npos) << r.out;
+  // 9/1 at Re ≈ 4000 shows the range note and still has a result.
+  EXPECT_NE(r.out.find("\"id\":\"b\""), std::string::npos);
+  EXPECT_NE(r.out.find("\"RangeNote\":true"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"Error\":\"not a JSON object\""), std::string::npos);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
+}
+
+}  // namespace
