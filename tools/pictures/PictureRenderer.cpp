@@ -1,0 +1,76 @@
+#include "PictureRenderer.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QSaveFile>
+#include <QStringList>
+#include <QSvgRenderer>
+
+namespace velmora::tools {
+namespace {
+
+// The SVG module reports elements and attributes it cannot draw only as log messages; they are
+// collected while a drawing is loaded so that such a drawing fails instead of rendering wrongly.
+QStringList* gSvgComplaints = nullptr;
+QtMessageHandler gPreviousHandler = nullptr;
+
+void CollectSvgComplaints(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (gSvgComplaints != nullptr && context.category != nullptr &&
+      QLatin1String(context.category).startsWith(QLatin1String("qt.svg"))) {
+    gSvgComplaints->append(message);
+    return;
+  }
+  if (gPreviousHandler != nullptr) gPreviousHandler(type, context, message);
+}
+
+bool IsBlank(const QImage& image) {
+  const QRgb white = qRgb(255, 255, 255);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != white) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+QString RenderPicture(const QString& svgPath, const QString& bmpPath) {
+  const QFileInfo source(svgPath);
+  if (!source.isFile() || !source.isReadable()) return svgPath + ": cannot read the file";
+
+  QStringList complaints;
+  gSvgComplaints = &complaints;
+  gPreviousHandler = qInstallMessageHandler(CollectSvgComplaints);
+  QSvgRenderer renderer(svgPath);
+  qInstallMessageHandler(gPreviousHandler);
+  gSvgComplaints = nullptr;
+
+  if (!renderer.isValid()) return svgPath + ": not a valid SVG drawing";
+  if (!complaints.isEmpty()) {
+    return svgPath + ": uses SVG features the renderer cannot draw: " + complaints.join(QLatin1String("; "));
+  }
+
+  QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB888);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    renderer.render(&painter, QRectF(0, 0, kPictureWidth, kPictureHeight));
+  }
+  if (IsBlank(image)) return svgPath + ": the drawing renders as an empty picture";
+
+  QSaveFile target(bmpPath);
+  if (!target.open(QIODevice::WriteOnly)) return bmpPath + ": cannot write: " + target.errorString();
+  if (!image.save(&target, "BMP")) {
+    target.cancelWriting();
+    return bmpPath + ": cannot encode the bitmap";
+  }
+  if (!target.commit()) return bmpPath + ": cannot write: " + target.errorString();
+  return {};
+}
+
+}  // namespace velmora::tools
