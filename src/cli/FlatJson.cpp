@@ -1,5 +1,7 @@
 #include "FlatJson.h"
 
+#include "text/Utf8.h"
+
 namespace velmora::cli {
 
 namespace {
@@ -125,30 +127,7 @@ class Reader {
     return true;
   }
 
-  // The length in bytes of a valid UTF-8 sequence starting at pos_, or 0.
-  std::size_t Utf8Sequence() const {
-    const auto b = [this](std::size_t i) { return static_cast<unsigned char>(s_[pos_ + i]); };
-    const unsigned char lead = b(0);
-    std::size_t n = 0;
-    unsigned min = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      n = 2, min = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      n = 3, min = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      n = 4, min = 0x10000;
-    } else {
-      return 0;
-    }
-    if (s_.size() - pos_ < n) return 0;
-    unsigned code = lead & (n == 2 ? 0x1Fu : n == 3 ? 0x0Fu : 0x07u);
-    for (std::size_t i = 1; i < n; ++i) {
-      if ((b(i) & 0xC0) != 0x80) return 0;
-      code = (code << 6) | (b(i) & 0x3Fu);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-    return n;
-  }
+  std::size_t Utf8Sequence() const { return text::Utf8SequenceLength(s_, pos_); }
 
   // A string in double quotes, decoded into out (at most max bytes).
   const char* String(char* out, std::size_t max, std::size_t& length, const char* tooLong) {

@@ -1,6 +1,8 @@
 #include "ResultLine.h"
 
-#include <cstdio>
+#include "text/Utf8.h"
+
+#include <charconv>
 
 namespace velmora::cli {
 
@@ -8,33 +10,10 @@ namespace {
 
 // Full precision of the extended type for readers in double: 18 significant digits.
 void AppendNumber(std::string& out, long double value) {
+  // 18 significant digits, as printf's %.18Lg, but independent of the process locale.
   char buffer[48];
-  const int n = std::snprintf(buffer, sizeof buffer, "%.18Lg", value);
-  out.append(buffer, static_cast<std::size_t>(n));
-}
-
-std::size_t Utf8Length(std::string_view s, std::size_t i) {
-  const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
-  const unsigned char lead = b(0);
-  std::size_t n = 0;
-  unsigned min = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    n = 2, min = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    n = 3, min = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    n = 4, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (s.size() - i < n) return 0;
-  unsigned code = lead & (n == 2 ? 0x1Fu : n == 3 ? 0x0Fu : 0x07u);
-  for (std::size_t k = 1; k < n; ++k) {
-    if ((b(k) & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (b(k) & 0x3Fu);
-  }
-  if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-  return n;
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 18);
+  out.append(buffer, result.ptr);
 }
 
 void AppendKey(std::string& out, const char* key) {
@@ -67,7 +46,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
     } else if (c < 0x80) {
       out += static_cast<char>(c);
       ++i;
-    } else if (const std::size_t n = Utf8Length(text, i); n != 0) {
+    } else if (const std::size_t n = text::Utf8SequenceLength(text, i); n != 0) {
       out.append(text.substr(i, n));
       i += n;
     } else {
