@@ -1,6 +1,6 @@
 # Warnings every core library is built with: the compiler as a reviewer.
 # -Wno-restrict: GCC 12 reports std::string concatenations falsely (GCC bug 105329).
-set(VELMORA_CORE_WARNINGS -Wall -Wextra -Wconversion -Wdouble-promotion -Wshadow -Wno-restrict)
+set(VELMORA_CORE_WARNINGS -Wall -Wextra -Wconversion -Wdouble-promotion -Wshadow $<$<CXX_COMPILER_ID:GNU>:-Wno-restrict>)
 
 # velmora_core_library(name SOURCES ... [DEPS ...]): a Qt-free library of src/core.
 function(velmora_core_library name)
