@@ -105,22 +105,21 @@ std::string_view KeyOfSlot(int slot) {
   return kKeys[static_cast<std::size_t>(slot - 1)];
 }
 
-std::string Scramble(std::string_view text, int slot) {
+namespace {
+
+std::string Run(std::string_view input, int slot, TEncryption::Action action) {
   TEncryption encryption;
-  encryption.SetInput(text);
+  encryption.SetInput(input);
   encryption.SetKey(KeyOfSlot(slot));
-  encryption.SetAction(TEncryption::atEncryption);
+  encryption.SetAction(action);
   encryption.Execute();
   return encryption.Output();
 }
 
-std::string Unscramble(std::string_view line, int slot) {
-  TEncryption encryption;
-  encryption.SetInput(line);
-  encryption.SetKey(KeyOfSlot(slot));
-  encryption.SetAction(TEncryption::atDecryption);
-  encryption.Execute();
-  return encryption.Output();
-}
+}  // namespace
+
+std::string Scramble(std::string_view text, int slot) { return Run(text, slot, TEncryption::atEncryption); }
+
+std::string Unscramble(std::string_view line, int slot) { return Run(line, slot, TEncryption::atDecryption); }
 
 }  // namespace velmora::text
