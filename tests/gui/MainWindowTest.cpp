@@ -212,3 +212,17 @@ TEST(EveryEdition, WindowsFindEveryTextTheyAskFor) {
 
 }  // namespace
 }  // namespace velmora::gui
+
+namespace velmora::gui {
+namespace {
+
+TEST(CommandLine, ParametersJoinWithSingleBlanksIntoOneProjectName) {
+  SetMessageInterceptor([](const text::Message&, MessageButtons) { return MessageAnswer::Ok; });
+  TMyWindow window(testing_support::Texts('D'), VELMORA_TEST_PROGRAM_DIR);
+  window.PrepareFirstShow({"My", "project.vlm"});
+  EXPECT_EQ(window.ProjectPath(), "My project.vlm");
+  SetMessageInterceptor({});
+}
+
+}  // namespace
+}  // namespace velmora::gui
