@@ -1,6 +1,7 @@
 #include "main/TMyWindow.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -108,6 +109,7 @@ const char* const kSlotNames[] = {"1", "2", "3", "4", "5"};
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength = 0) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
+  edit->setMinimumWidth(90);
   if (maxLength > 0) edit->setMaxLength(maxLength);
   return edit;
 }
@@ -115,6 +117,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength = 0) {
 QComboBox* MakeCombo(QWidget* parent, const char* name) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(name);
+  combo->setMinimumWidth(95);
   return combo;
 }
 
@@ -296,6 +299,7 @@ void TMyWindow::BuildPanels() {
   elementGrid->addWidget(description_, 1, 2, 1, 2);
   elementGrid->addWidget(MakeLabel(element, "LabelAnz"), 2, 1);
   count_ = MakeEdit(element, "VaAnz_Edit", 3);
+  count_->setMinimumWidth(50);
   count_->setMaximumWidth(60);
   elementGrid->addWidget(count_, 2, 2);
   for (int slot = 0; slot < 5; ++slot) {
@@ -418,6 +422,7 @@ void TMyWindow::BuildPanels() {
   }
   branchLabel_ = MakeLabel(extraPanel_, "Label6");
   branchFlow_ = MakeEdit(extraPanel_, "Edit3");
+  branchFlow_->setMaximumWidth(140);
   branchUnit_ = MakeLabel(extraPanel_, "Label7");
   extraRow->addWidget(choice_);
   extraRow->addWidget(branchLabel_);
@@ -513,9 +518,10 @@ void TMyWindow::PrepareFirstShow(const QStringList& arguments) {
 void TMyWindow::SetHeight(bool expanded) {
   expanded_ = expanded;
   extraPanel_->setVisible(expanded);
-  // The window takes the height its inputs need: compact without, expanded with Panel1.
+  // The window takes the height its inputs need (compact without, expanded with Panel1) and keeps
+  // its width.
   centralWidget()->adjustSize();
-  adjustSize();
+  resize(std::max(width(), sizeHint().width()), sizeHint().height());
   if (expanded) {
     expandedHeight_ = height();
   } else {
