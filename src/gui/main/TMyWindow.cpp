@@ -520,7 +520,8 @@ void TMyWindow::SetHeight(bool expanded) {
   extraPanel_->setVisible(expanded);
   // The window takes the height its inputs need (compact without, expanded with Panel1) and keeps
   // its width.
-  centralWidget()->adjustSize();
+  centralWidget()->layout()->activate();
+  layout()->activate();
   resize(std::max(width(), sizeHint().width()), sizeHint().height());
   if (expanded) {
     expandedHeight_ = height();
