@@ -511,7 +511,7 @@ void TMyWindow::PrepareFirstShow(const QStringList& arguments) {
   results_->ClearTable(projectPath_);
   // Designer places: the input window at the top, the table below it.
   move(20, 20);
-  results_->setGeometry(20, 20 + frameGeometry().height() + 40, 900, 480);
+  results_->setGeometry(20, 20 + frameGeometry().height() + 40, 900, 540);
   results_->show();
 }
 
