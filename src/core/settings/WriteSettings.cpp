@@ -1,0 +1,101 @@
+#include "settings/WriteSettings.h"
+
+#include <string>
+
+#include "settings/SettingsKeys.h"
+#include "settings/StoredInteger.h"
+
+namespace velmora::settings {
+namespace {
+
+// Writes the values of one section after another; one refused value makes the whole write fail,
+// but the others are still written.
+class Writer {
+ public:
+  explicit Writer(SettingsStore& store) : store_(store) {}
+
+  void Section(const char* section) { section_ = section; }
+  void Text(const char* name, const std::string& text) { ok_ = store_.Write(section_, name, text) && ok_; }
+  void Integer(const char* name, int value) { Text(name, StoredIntegerText(value)); }
+  bool Finish() { return store_.Flush() && ok_; }
+
+ private:
+  SettingsStore& store_;
+  const char* section_ = "";
+  bool ok_ = true;
+};
+
+void WriteGeneral(Writer& out, const StoredSettings& settings) {
+  out.Section(section::kGeneral);
+  out.Text(key::kMetric, settings.display.us ? value::kUsDisplay : value::kMetricDisplay);
+  out.Integer(key::kRestore, settings.restore);
+  out.Text(key::kUpgradeCheck, settings.upgradeCheck ? value::kYes : value::kNo);
+  out.Integer(key::kDecimals, settings.display.decimals);
+  out.Integer(key::kUserDatabaseUnits, settings.userDatabaseUnits);
+  out.Text(key::kCaption, settings.display.captionShowsPath ? value::kCaptionPath : value::kCaptionFile);
+  for (std::size_t i = 0; i < 2; ++i) out.Integer(key::kStandardColumnWidths[i], settings.standardColumnWidths[i]);
+}
+
+void WriteBounds(Writer& out, const std::array<const char*, 4>& names, const WindowBounds& bounds) {
+  out.Integer(names[0], bounds.left);
+  out.Integer(names[1], bounds.top);
+  out.Integer(names[2], bounds.width);
+  out.Integer(names[3], bounds.height);
+}
+
+void WriteWindows(Writer& out, const WindowPlacements& windows) {
+  out.Section(section::kWindows);
+  out.Integer(key::kMainLeft, windows.mainWindow.left);
+  out.Integer(key::kMainTop, windows.mainWindow.top);
+  WriteBounds(out, key::kResultsBounds, windows.resultsWindow);
+  WriteBounds(out, key::kShortDisplayBounds, windows.shortDisplay);
+  for (std::size_t i = 0; i < 4; ++i) out.Integer(key::kShortDisplayColumns[i], windows.shortDisplayColumns[i]);
+}
+
+void WriteMedium(Writer& out, const mainform::MainForm& form) {
+  out.Section(section::kMedium);
+  out.Text(key::kMedium, form.medium);
+  out.Integer(key::kFlowKind, form.flowKind);
+  out.Text(key::kFlow, form.flow);
+  out.Integer(key::kFlowUnit, form.flowUnit);
+  out.Text(key::kDensity, form.density);
+  out.Integer(key::kDensityUnit, form.densityUnit);
+  out.Integer(key::kViscosityKind, form.viscosityKind);
+  out.Text(key::kViscosity, form.viscosity);
+  out.Integer(key::kViscosityUnit, form.viscosityUnit);
+  out.Text(key::kLiquid, form.gas ? value::kGas : value::kLiquid);
+}
+
+void WriteGasData(Writer& out, const mainform::MainForm& form) {
+  out.Section(section::kGasData);
+  out.Text(key::kInletPressure, form.inletPressure);
+  out.Integer(key::kInletPressureUnit, form.inletPressureUnit);
+  out.Text(key::kInletTemperature, form.inletTemperature);
+  out.Integer(key::kInletTemperatureUnit, form.inletTemperatureUnit);
+  out.Text(key::kOutletTemperature, form.outletTemperature);
+  out.Integer(key::kOutletTemperatureUnit, form.outletTemperatureUnit);
+}
+
+void WritePipe(Writer& out, const mainform::MainForm& form) {
+  out.Section(section::kPipe);
+  out.Integer(key::kGroup, form.elementGroup);
+  out.Integer(key::kKind, form.elementKind);
+  for (std::size_t slot = 0; slot < 5; ++slot) out.Text(key::kDimensions[slot], form.dimensions[slot]);
+  for (std::size_t slot = 0; slot < 5; ++slot) out.Integer(key::kDimensionUnits[slot], form.dimensionUnits[slot]);
+  out.Text(key::kRoughness, form.roughness);
+  out.Integer(key::kRoughnessUnit, form.roughnessUnit);
+}
+
+}  // namespace
+
+bool WriteSettings(SettingsStore& store, const StoredSettings& settings) {
+  Writer out(store);
+  WriteGeneral(out, settings);
+  if (settings.windows) WriteWindows(out, *settings.windows);
+  WriteMedium(out, settings.form);
+  WriteGasData(out, settings.form);
+  WritePipe(out, settings.form);
+  return out.Finish();
+}
+
+}  // namespace velmora::settings
