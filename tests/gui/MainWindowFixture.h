@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QAction>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "TestTexts.h"
@@ -23,6 +25,7 @@ class MainWindowFixture : public testing::Test {
       return MessageAnswer::Ok;
     });
     window = std::make_unique<TMyWindow>(testing_support::Texts(Edition()), VELMORA_TEST_PROGRAM_DIR);
+    window->SetSettingsFile(settingsFolder.filePath("Velmora6.ini"));
     window->PrepareFirstShow({});
     window->show();
     QApplication::processEvents();
@@ -50,6 +53,7 @@ class MainWindowFixture : public testing::Test {
     return focused ? focused->objectName() : QString();
   }
 
+  QTemporaryDir settingsFolder;
   std::unique_ptr<TMyWindow> window;
   std::vector<text::Message> shown;
 };

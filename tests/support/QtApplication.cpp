@@ -1,5 +1,6 @@
 // Linked into window tests: one QApplication for the whole test program, offscreen.
 #include <QApplication>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,6 +13,8 @@ class QtApplicationEnvironment : public testing::Environment {
     static char name[] = "velmora-tests";
     static char* argv[] = {name, nullptr};
     application_ = new QApplication(argc, argv);
+    // Settings and other per-user files go to a test location, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
   }
   void TearDown() override { delete application_; }
 

@@ -28,6 +28,10 @@
 #include "fluids/TGaswarnungDlg.h"
 #include "results/TAusgabe_Fenster.h"
 #include "toolkit/MessageBoxes.h"
+#include "settings/QtSettingsStore.h"
+#include "settings/ReadSettings.h"
+#include "settings/TEinstellungenDlg.h"
+#include "settings/WriteSettings.h"
 
 namespace velmora::gui {
 namespace {
@@ -74,7 +78,7 @@ const MenuDefinition kMenus[] = {
                   {"Spaltenbreitendern1", false}, {"-", true}, {"GewhlteSpalteentfernen1", true},
                   {"KopiereninZwischenablage1", true}, {"KopiereninEingabefelder1", true}, {"-", true},
                   {"Kurzanzeigeanzeigen1", false}, {"Kurzanzeigedrucken1", false}}},
-    {"Extras1", {{"Einstellungen2", false}}},
+    {"Extras1", {{"Einstellungen2", true}}},
     {"Hilfe1", {{"Index1", false}, {"-", true}, {"AufUpgradesprfen1", false}, {"Upgradesinstallieren1", false},
                 {"-", true}, {"Info1", true}}},
 };
@@ -148,6 +152,9 @@ TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidge
   results_ = new TAusgabe_Fenster(texts_, this);
   selection_ = new TBtnBottomDlg(texts_, programFolder_, this);
   gasNotes_ = new TGaswarnungDlg(texts_, this);
+  settingsDialog_ = new TEinstellungenDlg(texts_, this);
+  settingsFile_ = UserSettingsFile(texts_.GlobalText(114));
+  connect(actions_["Einstellungen2"], &QAction::triggered, this, &TMyWindow::OpenSettings);
   connect(results_, &TAusgabe_Fenster::Closed, this, [this] { actions_["abelleanzeigen1"]->setChecked(false); });
   connect(results_, &TAusgabe_Fenster::CopyToInputsRequested, this, &TMyWindow::ApplyCopiedColumn);
   results_->SetInputsSource([this] { return ReadForm(); });
@@ -502,8 +509,8 @@ void TMyWindow::SetCaptions() {
 }
 
 void TMyWindow::PrepareFirstShow(const QStringList& arguments) {
+  ReadUserSettings();  // builds the element panel and fills the inputs, before the captions
   SetCaptions();
-  BuildElementPanel();
   projectPath_ = ToQString(texts_.GlobalText(kUntitled));
   // All parameters joined by single blanks name one project file (paths with blanks).
   if (!arguments.isEmpty()) projectPath_ = arguments.join(' ');
@@ -512,6 +519,13 @@ void TMyWindow::PrepareFirstShow(const QStringList& arguments) {
   // Designer places: the input window at the top, the table below it.
   move(20, 20);
   results_->setGeometry(20, 20 + frameGeometry().height() + 40, 900, 540);
+  results_->SetProjectPath(projectPath_);
+  if (settings_.windows) {
+    const settings::WindowPlacements& places = *settings_.windows;
+    move(places.mainWindow.left, places.mainWindow.top);
+    results_->move(places.resultsWindow.left, places.resultsWindow.top);
+    results_->resize(places.resultsWindow.width, places.resultsWindow.height);
+  }
   results_->show();
 }
 
@@ -580,7 +594,44 @@ void TMyWindow::ShowEditPopup(QLineEdit* edit, const QPoint& position) {
   editPopup_->popup(edit->mapToGlobal(position));
 }
 
+void TMyWindow::ReadUserSettings() {
+  const QtSettingsStore store(settingsFile_);
+  settings_ = settings::ReadSettings(store, texts_.edition(), texts_, ReadForm());
+  group_ = settings_.form.elementGroup;
+  kind_ = settings_.form.elementKind;
+  BuildElementPanel();
+  WriteForm(settings_.form);
+  selection_->Present(group_, kind_);
+  results_->SetDisplayOptions(settings_.display);
+  // Recent-file list, when it exists: if (settings_.recentFilesStored) load it from `store`, section "RecentFiles".
+}
+
+void TMyWindow::WriteUserSettings() {
+  settings_.form = ReadForm();
+  settings::WindowPlacements places = settings_.windows.value_or(settings::WindowPlacements{});
+  if (!settings_.windows) {
+    // Designer place of the short display until that window exists.
+    places.shortDisplay = {20, 420, 400, 300};
+    places.shortDisplayColumns = {100, 80, 80, 80};
+  }
+  places.mainWindow = {pos().x(), pos().y()};
+  places.resultsWindow = {results_->pos().x(), results_->pos().y(), results_->width(), results_->height()};
+  settings_.windows = places;
+  QtSettingsStore store(settingsFile_);
+  // Recent-file list, when it exists: save it into `store`, section "RecentFiles", before the write below.
+  if (!settings::WriteSettings(store, settings_)) {
+    ShowMessage(this, {ToStdString(Text("msgSettingsNotSaved")), {}, text::MessageIcon::None, {}});
+  }
+}
+
+void TMyWindow::OpenSettings() {
+  if (!settingsDialog_->Edit(settings_)) return;
+  results_->SetDisplayOptions(settings_.display);  // converts the table when metric/US changed
+  results_->SetProjectPath(projectPath_);
+}
+
 void TMyWindow::closeEvent(QCloseEvent* event) {
+  WriteUserSettings();
   results_->close();
   QMainWindow::closeEvent(event);
 }

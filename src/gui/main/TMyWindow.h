@@ -6,6 +6,7 @@
 #include <map>
 
 #include "mainform/MainForm.h"
+#include "settings/StoredSettings.h"
 #include "text/TextStore.h"
 
 class QAction;
@@ -25,6 +26,7 @@ namespace velmora::gui {
 class TAusgabe_Fenster;
 class TBtnBottomDlg;
 class TGaswarnungDlg;
+class TEinstellungenDlg;
 
 // The main input window: the chosen element with its dimensions, the medium and the gas data,
 // and every command of the program. The inputs are mirrored in a MainForm model.
@@ -58,6 +60,11 @@ class TMyWindow : public QMainWindow {
   // Sets the captions from the texts, the element panel and the project name (the form's show step).
   void PrepareFirstShow(const QStringList& arguments);
 
+  // The per-user settings as read at start and changed by the settings dialog.
+  const settings::StoredSettings& Settings() const { return settings_; }
+  // Tests keep their settings in a folder of their own.
+  void SetSettingsFile(QString path) { settingsFile_ = std::move(path); }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -75,6 +82,9 @@ class TMyWindow : public QMainWindow {
   void ShowRoughnessInfo();
   void ShowGasFlowHints();
   void ShowTableToggled(bool visible);
+  void ReadUserSettings();
+  void WriteUserSettings();
+  void OpenSettings();
   void UpdateEditMenu();
   void ShowEditPopup(QLineEdit* edit, const QPoint& position);
   void ApplyCopiedColumn(const mainform::MainForm& form);
@@ -141,6 +151,9 @@ class TMyWindow : public QMainWindow {
   TAusgabe_Fenster* results_ = nullptr;
   TBtnBottomDlg* selection_ = nullptr;
   TGaswarnungDlg* gasNotes_ = nullptr;
+  TEinstellungenDlg* settingsDialog_ = nullptr;
+  settings::StoredSettings settings_;
+  QString settingsFile_;
 };
 
 }  // namespace velmora::gui
