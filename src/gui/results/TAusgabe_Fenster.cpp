@@ -368,6 +368,39 @@ void TAusgabe_Fenster::ApplyGridFont(const QFont& font) {
   grid_->SetRowHeight(Scaled(fontSize_, factor));
 }
 
+TAusgabe_Fenster::GridLook TAusgabe_Fenster::CurrentLook() const {
+  GridLook look;
+  for (int column = 0; column <= table_.ElementCount(); ++column) {
+    look.columnWidths.push_back(column == 0 ? grid_->TitleColumnWidth() : grid_->columnWidth(column));
+  }
+  look.rowHeight = grid_->RowHeight();
+  look.font = grid_->font();
+  look.color = grid_->palette().color(QPalette::Text);
+  return look;
+}
+
+void TAusgabe_Fenster::ApplyLook(const GridLook& look) {
+  grid_->SetGridFont(look.font);
+  if (look.font.pointSize() > 0) fontSize_ = look.font.pointSize();
+  if (look.rowHeight > 0) grid_->SetRowHeight(look.rowHeight);
+  for (std::size_t column = 0; column < look.columnWidths.size(); ++column) {
+    const int width = look.columnWidths[column];
+    if (width <= 0) continue;
+    if (column == 0) {
+      grid_->SetTitleColumnWidth(width);
+    } else if (static_cast<int>(column) <= table_.ElementCount()) {
+      grid_->setColumnWidth(static_cast<int>(column), width);
+    }
+  }
+  if (look.color.isValid()) {
+    for (QTableView* view : {static_cast<QTableView*>(grid_), grid_->TitleView()}) {
+      QPalette palette = view->palette();
+      palette.setColor(QPalette::Text, look.color);
+      view->setPalette(palette);
+    }
+  }
+}
+
 void TAusgabe_Fenster::showEvent(QShowEvent* event) {
   ApplyTexts();
   if (HighDpi()) grid_->SetRowHeight(Scaled(fontSize_, 2.5L));

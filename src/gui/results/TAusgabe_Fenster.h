@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "hydraulics/ElementCalculation.h"
 #include "hydraulics/ElementResult.h"
@@ -71,6 +74,17 @@ class TAusgabe_Fenster : public QMainWindow {
   // Where "copy column into inputs" starts from: the main window's current inputs.
   void SetInputsSource(std::function<mainform::MainForm()> source) { inputsSource_ = std::move(source); }
   void SetFeatureAvailable(Feature feature, bool available);
+
+  // What a project keeps of the grid's look: the widths of columns 0 … N, row height, font, colour.
+  struct GridLook {
+    std::vector<int> columnWidths;
+    int rowHeight = 16;
+    QFont font;
+    QColor color;
+  };
+  GridLook CurrentLook() const;
+  // Applies a stored look to the table as it is now (call after SetTable).
+  void ApplyLook(const GridLook& look);
 
   // The grid's font; afterwards the row height is 2 × the font size (2.5 × above 96 dpi).
   void ApplyGridFont(const QFont& font);
