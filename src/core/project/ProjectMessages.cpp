@@ -1,0 +1,34 @@
+#include "project/ProjectMessages.h"
+
+
+namespace velmora::project {
+namespace {
+
+constexpr int kFileErrorCaption = 149;
+
+text::Message FileMessage(const text::TextStore& texts, std::string_view key, text::MessageIcon icon) {
+  return {texts.FormText(kMainWindowBlock, key), texts.GlobalText(kFileErrorCaption), icon, {}};
+}
+
+}  // namespace
+
+text::Messages ProjectReadMessages(const ProjectReadResult& result, const text::TextStore& texts) {
+  using text::MessageIcon;
+  switch (result.status) {
+    case ProjectReadStatus::CannotOpen:
+      return {FileMessage(texts, "msgProjectOpenFailed", MessageIcon::Error)};
+    case ProjectReadStatus::InvalidFile:
+      return {FileMessage(texts, "msgInvalidProject", MessageIcon::Error)};
+    case ProjectReadStatus::Loaded:
+    case ProjectReadStatus::EmptyRow25:
+      break;
+  }
+  text::Messages messages;
+  if (result.converted) messages.push_back(FileMessage(texts, "msgConvertedProject", MessageIcon::Information));
+  if (result.status == ProjectReadStatus::EmptyRow25) {
+    messages.push_back(FileMessage(texts, "msgInvalidProject", MessageIcon::Error));
+  }
+  return messages;
+}
+
+}  // namespace velmora::project
