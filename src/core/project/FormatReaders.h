@@ -19,5 +19,7 @@ struct ReadCells {
 // Each fills the format and appearance (and the branch notice) of `result` and returns the cells,
 // or raises FormatError. The lines come without their final empty line.
 ReadCells ReadCurrentFormat(const std::vector<std::string>& lines, ProjectReadResult& result);  // CurrentFormat.cpp
+ReadCells ReadOldestFormat(std::vector<std::string> lines, const text::TextStore& texts, ProjectReadResult& result);
+ReadCells ReadVersion4Format(std::vector<std::string> lines, const text::TextStore& texts, ProjectReadResult& result);
 
 }  // namespace velmora::project::reading

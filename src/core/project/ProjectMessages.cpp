@@ -1,10 +1,12 @@
 #include "project/ProjectMessages.h"
 
+#include "project/LegacyConversion.h"
 
 namespace velmora::project {
 namespace {
 
 constexpr int kFileErrorCaption = 149;
+constexpr int kErrorCaption = 184;
 
 text::Message FileMessage(const text::TextStore& texts, std::string_view key, text::MessageIcon icon) {
   return {texts.FormText(kMainWindowBlock, key), texts.GlobalText(kFileErrorCaption), icon, {}};
@@ -24,6 +26,9 @@ text::Messages ProjectReadMessages(const ProjectReadResult& result, const text::
       break;
   }
   text::Messages messages;
+  if (result.branchNotice) {
+    messages.push_back({std::string(legacy::kBranchNotice), texts.GlobalText(kErrorCaption), MessageIcon::Error, {}});
+  }
   if (result.converted) messages.push_back(FileMessage(texts, "msgConvertedProject", MessageIcon::Information));
   if (result.status == ProjectReadStatus::EmptyRow25) {
     messages.push_back(FileMessage(texts, "msgInvalidProject", MessageIcon::Error));

@@ -12,7 +12,10 @@ ReadCells ReadAnyFormat(std::vector<std::string> lines, const text::TextStore& t
   if (lines.empty()) throw FormatError("the file is empty");
   const std::string& mark = lines.front();
   if (mark == kCurrentMark) return ReadCurrentFormat(lines, result);
-  (void)texts;
+  result.converted = true;
+  if (mark == kOldestMark) return ReadOldestFormat(std::move(lines), texts, result);
+  if (mark == kVersion4Mark || mark == kVersion5FrenchMark) return ReadVersion4Format(std::move(lines), texts, result);
+  result.converted = false;
   throw FormatError("unknown format mark");
 }
 
