@@ -53,7 +53,7 @@ struct MenuDefinition {
 };
 
 const MenuDefinition kMenus[] = {
-    {"Datei1", {{"Neu1", false}, {"ffnen1", false}, {"Speichern1", false}, {"Speichernunter1", false}, {"-", true},
+    {"Datei1", {{"Neu1", true}, {"ffnen1", true}, {"Speichern1", true}, {"Speichernunter1", true}, {"-", true},
                 {"Beenden1", true}}},
     {"Bearbeiten1", {{"Kopieren1", true}, {"Einfgen1", true}, {"Lschen1", true}}},
     {"Rohrleitungselement1", {{"Rohrleitungselementwhlen1", true}}},
@@ -91,9 +91,9 @@ struct ToolEntry {
 };
 
 const ToolEntry kTools[] = {
-    {"ToolButton4", QStyle::SP_FileIcon, false},
-    {"ToolButton6", QStyle::SP_DialogOpenButton, false},
-    {"ToolButton16", QStyle::SP_DialogSaveButton, false},
+    {"ToolButton4", QStyle::SP_FileIcon, true},
+    {"ToolButton6", QStyle::SP_DialogOpenButton, true},
+    {"ToolButton16", QStyle::SP_DialogSaveButton, true},
     {"ToolButton1", QStyle::SP_FileDialogListView, true},
     {"ToolButton3", QStyle::SP_FileDialogDetailedView, false},
     {"ToolButton2", QStyle::SP_FileDialogContentsView, false},
@@ -158,6 +158,11 @@ TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidge
   connect(results_, &TAusgabe_Fenster::Closed, this, [this] { actions_["abelleanzeigen1"]->setChecked(false); });
   connect(results_, &TAusgabe_Fenster::CopyToInputsRequested, this, &TMyWindow::ApplyCopiedColumn);
   results_->SetInputsSource([this] { return ReadForm(); });
+  // Deleting or moving columns changes the project as much as a calculation does.
+  connect(results_, &TAusgabe_Fenster::TableChanged, this, [this] { projectSaved_ = false; });
+  connect(results_, &TAusgabe_Fenster::NewProjectRequested, this, &TMyWindow::NewProject);
+  connect(results_, &TAusgabe_Fenster::OpenProjectRequested, this, &TMyWindow::OpenProject);
+  connect(results_, &TAusgabe_Fenster::SaveProjectRequested, this, &TMyWindow::SaveProject);
   WriteForm(mainform::MainForm::Defaults(texts_.edition()));
   medium_->setText(ToQString(texts_.GlobalText(150)));
 }
@@ -205,6 +210,15 @@ void TMyWindow::BuildMenus() {
   }
 
   connect(actions_["Beenden1"], &QAction::triggered, this, &QWidget::close);
+  connect(actions_["Neu1"], &QAction::triggered, this, &TMyWindow::NewProject);
+  connect(actions_["ffnen1"], &QAction::triggered, this, &TMyWindow::OpenProject);
+  connect(actions_["Speichern1"], &QAction::triggered, this, &TMyWindow::SaveProject);
+  connect(actions_["Speichernunter1"], &QAction::triggered, this, &TMyWindow::SaveProjectAs);
+  auto* file = findChild<QMenu*>("Datei1");
+  connect(file, &QMenu::aboutToShow, this, [this] {
+    actions_["Speichern1"]->setEnabled(HasElements());
+    actions_["Speichernunter1"]->setEnabled(HasElements());
+  });
   connect(actions_["Rohrleitungselementwhlen1"], &QAction::triggered, this, &TMyWindow::ChooseElement);
   connect(actions_["Berechnen2"], &QAction::triggered, this, [this] { Calculate(); });
   connect(actions_["abelleanzeigen1"], &QAction::toggled, this, &TMyWindow::ShowTableToggled);
@@ -264,6 +278,9 @@ void TMyWindow::BuildToolBar() {
     }
   }
   connect(findChild<QToolButton*>("ToolButton1"), &QToolButton::clicked, this, &TMyWindow::ChooseElement);
+  connect(findChild<QToolButton*>("ToolButton4"), &QToolButton::clicked, this, &TMyWindow::NewProject);
+  connect(findChild<QToolButton*>("ToolButton6"), &QToolButton::clicked, this, &TMyWindow::OpenProject);
+  connect(findChild<QToolButton*>("ToolButton16"), &QToolButton::clicked, this, &TMyWindow::SaveProject);
   connect(findChild<QToolButton*>("ToolButton5"), &QToolButton::clicked, this, [this] { Calculate(); });
 }
 
@@ -527,6 +544,7 @@ void TMyWindow::PrepareFirstShow(const QStringList& arguments) {
     results_->resize(places.resultsWindow.width, places.resultsWindow.height);
   }
   results_->show();
+  if (!arguments.isEmpty()) ReadProject(projectPath_);
 }
 
 void TMyWindow::SetHeight(bool expanded) {
@@ -631,6 +649,7 @@ void TMyWindow::OpenSettings() {
 }
 
 void TMyWindow::closeEvent(QCloseEvent* event) {
+  if (!projectSaved_ && HasElements() && AskToSave(false) == MessageAnswer::Yes) SaveProject();
   WriteUserSettings();
   results_->close();
   QMainWindow::closeEvent(event);

@@ -6,6 +6,8 @@
 #include <map>
 
 #include "mainform/MainForm.h"
+#include "project/ProjectAppearance.h"
+#include "toolkit/MessageBoxes.h"
 #include "settings/StoredSettings.h"
 #include "text/TextStore.h"
 
@@ -57,6 +59,14 @@ class TMyWindow : public QMainWindow {
   int ExpandedHeight() const { return expandedHeight_; }
   bool Expanded() const { return expanded_; }
 
+  // Project commands (the file menu, the tool buttons, the results window's buttons).
+  void NewProject();
+  void OpenProject();
+  bool SaveProject();
+  bool SaveProjectAs();
+  // Reads a project file into the table (open, open-recent, the command line).
+  void ReadProject(const QString& path);
+
   // Sets the captions from the texts, the element panel and the project name (the form's show step).
   void PrepareFirstShow(const QStringList& arguments);
 
@@ -82,6 +92,12 @@ class TMyWindow : public QMainWindow {
   void ShowRoughnessInfo();
   void ShowGasFlowHints();
   void ShowTableToggled(bool visible);
+  bool HasElements() const;
+  QString UntitledName() const;
+  MessageAnswer AskToSave(bool offerCancel);
+  bool WriteProject(const QString& path);
+  project::ProjectAppearance Appearance() const;
+  void ApplyAppearance(const project::ProjectAppearance& appearance);
   void ReadUserSettings();
   void WriteUserSettings();
   void OpenSettings();
@@ -98,6 +114,8 @@ class TMyWindow : public QMainWindow {
   int kind_ = 1;
   QString projectPath_;
   bool projectSaved_ = true;
+  bool projectHeld_ = false;                 // a project file belongs to the table
+  project::ProjectAppearance pageSetup_;     // page setup and look kept with the project
   bool expanded_ = false;
   int compactHeight_ = 229;
   int expandedHeight_ = 310;

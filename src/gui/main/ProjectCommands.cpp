@@ -1,0 +1,158 @@
+// The project commands of the main window: New, Open, Save, Save as, and the save question.
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "main/TMyWindow.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectMessages.h"
+#include "results/TAusgabe_Fenster.h"
+#include "toolkit/FileDialogs.h"
+#include "toolkit/MessageBoxes.h"
+
+namespace velmora::gui {
+namespace {
+
+constexpr int kSaveQuestionCaption = 8;
+constexpr int kInfoCaption = 75;
+constexpr int kUntitled = 143;
+constexpr int kFileErrorCaption = 149;
+constexpr int kNothingToSave = 188;
+constexpr int kSaveQuestion = 190;
+
+QString ProjectFilter(text::Edition edition) {
+  switch (edition) {
+    case 'H': return "projectbestanden (*.vlm)|*.vlm";
+    case 'E': return "Project files (*.vlm)|*.vlm";
+    case 'F': return "Project fichiers (*.vlm)|*.vlm";
+    default: return "Projektdateien (*.vlm)|*.vlm";
+  }
+}
+
+}  // namespace
+
+bool TMyWindow::HasElements() const { return results_->ElementCount() > 0; }
+
+QString TMyWindow::UntitledName() const { return ToQString(texts_.GlobalText(kUntitled)); }
+
+MessageAnswer TMyWindow::AskToSave(bool offerCancel) {
+  return ShowMessage(this,
+                     {texts_.GlobalText(kSaveQuestion), texts_.GlobalText(kSaveQuestionCaption),
+                      text::MessageIcon::Question, {}},
+                     offerCancel ? MessageButtons::YesNoCancel : MessageButtons::YesNo, MessageAnswer::No);
+}
+
+void TMyWindow::NewProject() {
+  // With an empty table nothing is asked and nothing cleared; Cancel discards like No.
+  if (HasElements()) {
+    if (AskToSave(true) == MessageAnswer::Yes) SaveProject();
+    projectPath_ = UntitledName();
+    results_->ClearTable(projectPath_);
+    projectSaved_ = true;
+  }
+  projectHeld_ = false;
+}
+
+void TMyWindow::OpenProject() {
+  if (HasElements() && AskToSave(true) == MessageAnswer::Yes) SaveProject();
+  const QString path = ChooseFile(this, {FileDialogKind::Open, ProjectFilter(texts_.edition()), "VLM", {}});
+  if (path.isEmpty()) return;
+  ReadProject(path);
+}
+
+bool TMyWindow::SaveProject() {
+  if (!HasElements()) {
+    ShowMessage(this, {texts_.GlobalText(kNothingToSave), texts_.GlobalText(kInfoCaption),
+                       text::MessageIcon::Information, {}});
+    return false;
+  }
+  // Without a file of its own (untitled, or after a failed open) Save asks for a name.
+  if (projectPath_ == UntitledName() || !projectHeld_) return SaveProjectAs();
+  return WriteProject(projectPath_);
+}
+
+bool TMyWindow::SaveProjectAs() {
+  if (!HasElements()) return SaveProject();
+  const QString path = ChooseFile(this, {FileDialogKind::Save, ProjectFilter(texts_.edition()), "VLM",
+                                         projectPath_ == UntitledName() ? QString() : projectPath_});
+  // A cancelled dialog saves nothing, so the project stays unsaved (and closing still asks).
+  if (path.isEmpty()) return false;
+  if (!WriteProject(path)) return false;
+  projectPath_ = path;
+  results_->SetProjectPath(projectPath_);
+  return true;
+}
+
+project::ProjectAppearance TMyWindow::Appearance() const {
+  project::ProjectAppearance appearance = pageSetup_;
+  appearance.us = results_->DisplayOptions().us;
+  const TAusgabe_Fenster::GridLook look = results_->CurrentLook();
+  appearance.columnWidths = look.columnWidths;
+  appearance.rowHeight = look.rowHeight;
+  appearance.fontName = ToStdString(look.font.family());
+  appearance.fontSize = look.font.pointSize();
+  appearance.bold = look.font.bold();
+  appearance.italic = look.font.italic();
+  appearance.underline = look.font.underline();
+  appearance.strikeOut = look.font.strikeOut();
+  appearance.fontColour = project::PlatformColour({look.color.red(), look.color.green(), look.color.blue()});
+  return appearance;
+}
+
+void TMyWindow::ApplyAppearance(const project::ProjectAppearance& appearance) {
+  pageSetup_ = appearance;
+  TAusgabe_Fenster::GridLook look;
+  look.columnWidths = appearance.columnWidths;
+  look.rowHeight = appearance.rowHeight;
+  look.font = QFont(ToQString(appearance.fontName), appearance.fontSize > 0 ? appearance.fontSize : 8);
+  look.font.setBold(appearance.bold);
+  look.font.setItalic(appearance.italic);
+  look.font.setUnderline(appearance.underline);
+  look.font.setStrikeOut(appearance.strikeOut);
+  const project::Rgb rgb = project::RgbOf(appearance.fontColour);
+  look.color = QColor(rgb.red, rgb.green, rgb.blue);
+  results_->ApplyLook(look);
+}
+
+bool TMyWindow::WriteProject(const QString& path) {
+  const project::ProjectFileWrite written =
+      project::SaveProject(ToStdString(path), results_->Table(), Appearance(), texts_);
+  if (!written.ok()) {
+    ShowMessage(this, {ToStdString(Text("msgProjectSaveFailed")), texts_.GlobalText(kFileErrorCaption),
+                       text::MessageIcon::Exclamation, {}});
+    return false;
+  }
+  projectHeld_ = true;
+  projectSaved_ = true;
+  return true;
+}
+
+void TMyWindow::ReadProject(const QString& path) {
+  projectHeld_ = false;
+  const project::ProjectReadResult read = project::OpenProject(ToStdString(path), texts_, Appearance());
+  const text::Messages messages = project::ProjectReadMessages(read, texts_);
+  const bool usable = read.status == project::ProjectReadStatus::Loaded;
+  if (read.status == project::ProjectReadStatus::EmptyRow25) {
+    // The file holds an element without its pressure loss: a new, empty project takes its place.
+    projectPath_ = UntitledName();
+    results_->ClearTable(projectPath_);
+    projectSaved_ = true;
+  } else if (usable) {
+    // The cells are in the units the file names: show them so, and remember the choice.
+    projectPath_ = path;
+    results::DisplayOptions options = results_->DisplayOptions();
+    options.us = read.appearance.us;
+    results_->ClearTable(path);
+    results_->SetDisplayOptions(options);
+    settings_.display.us = options.us;
+    if (read.cellsLoaded) results_->SetTable(read.table);
+    ApplyAppearance(read.appearance);
+    results_->SetProjectPath(path);
+    projectHeld_ = true;
+    projectSaved_ = true;
+  }
+  // A file that cannot be used leaves the table and its saved state as they were.
+  ShowMessages(this, messages);
+}
+
+}  // namespace velmora::gui
