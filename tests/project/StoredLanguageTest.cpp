@@ -185,9 +185,11 @@ TEST(StoredLanguageTest, WholeCatalogueInEveryEdition) {
 // Known gap of the vocabulary (reported): the inlet-edge items "scharfkantig" and
 // "abgerundet/gebrochen" hold no blank, so on reading pass 1 finds nothing and pass 2 takes the
 // caption "Einlaufkante", which comes first in the file.
-TEST(StoredLanguageTest, InletEdgeChoiceReadsBackOnlyItsCaption) {
+TEST(StoredLanguageTest, InletEdgeChoiceTranslatesWithItsOption) {
   EXPECT_EQ(Stored('E', 13, "Inlet edge:  sharp-edged"), "Einlaufkante:  scharfkantig");
-  EXPECT_EQ(Shown('E', 13, "Einlaufkante:  scharfkantig"), "Inlet edge:  scharfkantig");
+  EXPECT_EQ(Shown('E', 13, "Einlaufkante:  scharfkantig"), "Inlet edge:  sharp-edged");
+  EXPECT_EQ(Shown('F', 13, "Einlaufkante:  abgerundet/gebrochen"), "Arête d'entrée:  arrondie/chanfreinée");
+  EXPECT_EQ(Stored('H', 13, "Vorm inlaatrand:  afgerond/afgeschuind"), "Einlaufkante:  abgerundet/gebrochen");
 }
 
 }  // namespace
