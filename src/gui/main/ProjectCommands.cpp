@@ -1,5 +1,6 @@
 // The project commands of the main window: New, Open, Save, Save as, and the save question.
 #include <QAction>
+#include <algorithm>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -102,9 +103,10 @@ project::ProjectAppearance TMyWindow::Appearance() const {
 void TMyWindow::ApplyAppearance(const project::ProjectAppearance& appearance) {
   pageSetup_ = appearance;
   TAusgabe_Fenster::GridLook look;
-  look.columnWidths = appearance.columnWidths;
-  look.rowHeight = appearance.rowHeight;
-  look.font = QFont(ToQString(appearance.fontName), appearance.fontSize > 0 ? appearance.fontSize : 8);
+  // A damaged or hostile file must not make the grid unusable.
+  for (const int width : appearance.columnWidths) look.columnWidths.push_back(std::clamp(width, 20, 2000));
+  look.rowHeight = std::clamp(appearance.rowHeight, 8, 200);
+  look.font = QFont(ToQString(appearance.fontName), std::clamp(appearance.fontSize, 4, 72));
   look.font.setBold(appearance.bold);
   look.font.setItalic(appearance.italic);
   look.font.setUnderline(appearance.underline);
@@ -145,7 +147,7 @@ void TMyWindow::ReadProject(const QString& path) {
     results_->ClearTable(path);
     results_->SetDisplayOptions(options);
     settings_.display.us = options.us;
-    if (read.cellsLoaded) results_->SetTable(read.table);
+    results_->SetTable(read.table);  // without its cells the file still gives the title
     ApplyAppearance(read.appearance);
     results_->SetProjectPath(path);
     projectHeld_ = true;
