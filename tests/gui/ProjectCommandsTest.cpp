@@ -178,3 +178,37 @@ TEST_F(EnglishProjects, FileWrittenInEnglishOpensInGerman) {
 
 }  // namespace
 }  // namespace velmora::gui
+
+namespace velmora::gui {
+namespace {
+
+TEST_F(ProjectCommands, OpenedFilesAreOfferedInTheFileMenuAndOpenAgain) {
+  CalculateTwoElements();
+  answer = ProjectFile("recent.vlm");
+  ASSERT_TRUE(window->SaveProjectAs());
+  SetMessageInterceptor([this](const text::Message& message, MessageButtons) {
+    shown.push_back(message);
+    return MessageAnswer::No;
+  });
+  window->OpenProject();  // the same file, through the dialog
+  ASSERT_EQ(window->RecentFiles().Paths().size(), 1u);
+  QAction* entry = window->findChild<QAction*>("RecentFile0");
+  ASSERT_NE(entry, nullptr);
+  EXPECT_TRUE(entry->text().startsWith("&0 "));
+  window->NewProject();
+  ASSERT_EQ(window->ResultsWindow()->ElementCount(), 0);
+  entry->trigger();
+  EXPECT_EQ(window->ResultsWindow()->ElementCount(), 2);
+  EXPECT_EQ(window->ProjectPath(), answer);
+
+  // The list survives the next start.
+  window->close();
+  TMyWindow next(testing_support::Texts('D'), VELMORA_TEST_PROGRAM_DIR);
+  next.SetSettingsFile(settingsFolder.filePath("Velmora6.ini"));
+  next.PrepareFirstShow({});
+  EXPECT_EQ(next.RecentFiles().Paths(), window->RecentFiles().Paths());
+  EXPECT_NE(next.findChild<QAction*>("RecentFile0"), nullptr);
+}
+
+}  // namespace
+}  // namespace velmora::gui

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <algorithm>
 #include <QFileInfo>
+#include <QDir>
 #include <QMenu>
 
 #include "main/TMyWindow.h"
@@ -59,6 +60,44 @@ void TMyWindow::OpenProject() {
   const QString path = ChooseFile(this, {FileDialogKind::Open, ProjectFilter(texts_.edition()), "VLM", {}});
   if (path.isEmpty()) return;
   ReadProject(path);
+  recent_.Add(ToStdString(QFileInfo(path).absoluteFilePath()));
+  RebuildRecentMenu();
+}
+
+void TMyWindow::OpenRecent(const QString& caption) {
+  if (HasElements() && AskToSave(true) == MessageAnswer::Yes) SaveProject();
+  const std::string path = recent_.FileFor(ToStdString(caption), ToStdString(QDir::currentPath()));
+  if (!path.empty()) ReadProject(ToQString(path));
+}
+
+void TMyWindow::RebuildRecentMenu() {
+  QMenu* file = findChild<QMenu*>("Datei1");
+  for (QAction* action : recentActions_) {
+    file->removeAction(action);
+    action->deleteLater();
+  }
+  recentActions_.clear();
+  const std::vector<std::string> captions = recent_.MenuCaptions(ToStdString(QDir::currentPath()));
+  if (captions.empty()) return;
+  // The entries stand between two separators right after "Save as".
+  const QList<QAction*> items = file->actions();
+  const qsizetype saveAs = items.indexOf(actions_["Speichernunter1"]);
+  QAction* before = saveAs + 1 < items.size() ? items[saveAs + 1] : nullptr;
+  auto separator = [&] {
+    auto* line = new QAction(file);
+    line->setSeparator(true);
+    file->insertAction(before, line);
+    recentActions_.push_back(line);
+  };
+  separator();
+  for (std::size_t n = 0; n < captions.size(); ++n) {
+    auto* entry = new QAction(ToQString(captions[n]), file);
+    entry->setObjectName(QString("RecentFile%1").arg(n));
+    connect(entry, &QAction::triggered, this, [this, entry] { OpenRecent(entry->text()); });
+    file->insertAction(before, entry);
+    recentActions_.push_back(entry);
+  }
+  separator();
 }
 
 bool TMyWindow::SaveProject() {

@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,6 +31,7 @@
 #include "results/TAusgabe_Fenster.h"
 #include "toolkit/MessageBoxes.h"
 #include "settings/QtSettingsStore.h"
+#include "settings/SettingsKeys.h"
 #include "settings/ReadSettings.h"
 #include "settings/TEinstellungenDlg.h"
 #include "settings/WriteSettings.h"
@@ -143,7 +146,11 @@ void FillCombo(QComboBox* combo, std::span<const units::Unit> list) {
 }  // namespace
 
 TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidget* parent)
-    : QMainWindow(parent), texts_(texts), programFolder_(std::move(programFolder)) {
+    : QMainWindow(parent),
+      texts_(texts),
+      programFolder_(std::move(programFolder)),
+      recent_([](const std::string& path) { return QFileInfo::exists(ToQString(path)); }) {
+  recent_.maxEntries = 6;
   setObjectName("MyWindow");
   setWindowTitle("Velmora 6.0");
   BuildMenus();
@@ -621,7 +628,8 @@ void TMyWindow::ReadUserSettings() {
   WriteForm(settings_.form);
   selection_->Present(group_, kind_);
   results_->SetDisplayOptions(settings_.display);
-  // Recent-file list, when it exists: if (settings_.recentFilesStored) load it from `store`, section "RecentFiles".
+  if (settings_.recentFilesStored) recent_.Load(store, settings::section::kRecentFiles);
+  RebuildRecentMenu();
 }
 
 void TMyWindow::WriteUserSettings() {
@@ -636,8 +644,8 @@ void TMyWindow::WriteUserSettings() {
   places.resultsWindow = {results_->pos().x(), results_->pos().y(), results_->width(), results_->height()};
   settings_.windows = places;
   QtSettingsStore store(settingsFile_);
-  // Recent-file list, when it exists: save it into `store`, section "RecentFiles", before the write below.
-  if (!settings::WriteSettings(store, settings_)) {
+  const bool recentSaved = recent_.Save(store, settings::section::kRecentFiles);
+  if (!settings::WriteSettings(store, settings_) || !recentSaved) {
     ShowMessage(this, {ToStdString(Text("msgSettingsNotSaved")), {}, text::MessageIcon::None, {}});
   }
 }

@@ -7,6 +7,7 @@
 
 #include "mainform/MainForm.h"
 #include "project/ProjectAppearance.h"
+#include "settings/RecentFileList.h"
 #include "toolkit/MessageBoxes.h"
 #include "settings/StoredSettings.h"
 #include "text/TextStore.h"
@@ -66,6 +67,9 @@ class TMyWindow : public QMainWindow {
   bool SaveProjectAs();
   // Reads a project file into the table (open, open-recent, the command line).
   void ReadProject(const QString& path);
+  // Opens an entry of the recent-file list by its menu caption.
+  void OpenRecent(const QString& caption);
+  const settings::RecentFileList& RecentFiles() const { return recent_; }
 
   // Sets the captions from the texts, the element panel and the project name (the form's show step).
   void PrepareFirstShow(const QStringList& arguments);
@@ -98,6 +102,7 @@ class TMyWindow : public QMainWindow {
   bool WriteProject(const QString& path);
   project::ProjectAppearance Appearance() const;
   void ApplyAppearance(const project::ProjectAppearance& appearance);
+  void RebuildRecentMenu();
   void ReadUserSettings();
   void WriteUserSettings();
   void OpenSettings();
@@ -116,6 +121,8 @@ class TMyWindow : public QMainWindow {
   bool projectSaved_ = true;
   bool projectHeld_ = false;                 // a project file belongs to the table
   project::ProjectAppearance pageSetup_;     // page setup and look kept with the project
+  settings::RecentFileList recent_;
+  std::vector<QAction*> recentActions_;      // the entries and their two separators
   bool expanded_ = false;
   int compactHeight_ = 229;
   int expandedHeight_ = 310;
