@@ -24,14 +24,7 @@ ReadCells ReadCurrentFormat(const std::vector<std::string>& lines, ProjectReadRe
   a.footerLine = lines[15];
   a.showPathInFooter = Marked(lines[16]);
   a.columnWidths = Widths(lines[17], cells.elementCount + 1);
-  a.rowHeight = Integer(lines[18], "the row height");
-  a.fontName = lines[19];
-  a.fontColour = Integer(lines[20], "the font colour");
-  a.fontSize = Integer(lines[21], "the font size");
-  a.bold = FlagOn(lines[22]);
-  a.italic = FlagOn(lines[23]);
-  a.underline = FlagOn(lines[24]);
-  a.strikeOut = FlagOn(lines[25]);
+  ReadGridLook(lines, 18, a);
 
   // 26 + 26·N lines, computed without overflow for any N.
   const std::size_t cellLines = lines.size() - kCurrentHeaderLines;

@@ -15,14 +15,7 @@ ReadCells ReadOldestFormat(std::vector<std::string> lines, const text::TextStore
   a.us = false;  // the oldest format knew metric units only
   const std::size_t t = lines.size() - kOldestTrailerLines;
   const int defaultWidth = Integer(lines[t], "the column width");
-  a.rowHeight = Integer(lines[t + 1], "the row height");
-  a.fontName = lines[t + 2];
-  a.fontColour = Integer(lines[t + 3], "the font colour");
-  a.fontSize = Integer(lines[t + 4], "the font size");
-  a.bold = FlagOn(lines[t + 5]);
-  a.italic = FlagOn(lines[t + 6]);
-  a.underline = FlagOn(lines[t + 7]);
-  a.strikeOut = FlagOn(lines[t + 8]);
+  ReadGridLook(lines, t + 1, a);
   lines.resize(t);
 
   ReadCells cells;
@@ -50,14 +43,7 @@ ReadCells ReadVersion4Format(std::vector<std::string> lines, const text::TextSto
   ReadCells cells;
   cells.elementCount = ElementCount(lines[2]);
   a.columnWidths = Widths(lines[3], cells.elementCount + 1);
-  a.rowHeight = Integer(lines[4], "the row height");
-  a.fontName = lines[5];
-  a.fontColour = Integer(lines[6], "the font colour");
-  a.fontSize = Integer(lines[7], "the font size");
-  a.bold = FlagOn(lines[8]);
-  a.italic = FlagOn(lines[9]);
-  a.underline = FlagOn(lines[10]);
-  a.strikeOut = FlagOn(lines[11]);
+  ReadGridLook(lines, 4, a);
   lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(kVersion4HeaderLines));
 
   InsertEmptyRow12(lines, cells.elementCount);

@@ -56,6 +56,18 @@ std::vector<int> Widths(std::string_view line, std::size_t count) {
 
 bool Marked(std::string_view text) { return text == kMarked; }
 
+void ReadGridLook(const std::vector<std::string>& lines, std::size_t first, ProjectAppearance& appearance) {
+  if (first + 8 > lines.size()) throw FormatError("the grid look is incomplete");
+  appearance.rowHeight = Integer(lines[first], "the row height");
+  appearance.fontName = lines[first + 1];
+  appearance.fontColour = Integer(lines[first + 2], "the font colour");
+  appearance.fontSize = Integer(lines[first + 3], "the font size");
+  appearance.bold = FlagOn(lines[first + 4]);
+  appearance.italic = FlagOn(lines[first + 5]);
+  appearance.underline = FlagOn(lines[first + 6]);
+  appearance.strikeOut = FlagOn(lines[first + 7]);
+}
+
 void InsertEmptyRow12(std::vector<std::string>& lines, std::size_t elements) {
   if (elements == 0) return;
   constexpr std::size_t kRow12 = 12;

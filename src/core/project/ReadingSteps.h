@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "project/ProjectAppearance.h"
 #include "results/ResultColumn.h"
 
 // Steps shared by the readers of all project formats. A damaged file raises FormatError, which
@@ -31,6 +32,10 @@ std::vector<int> Widths(std::string_view line, std::size_t count);
 // Page-setup marks and style flags.
 bool Marked(std::string_view text);
 inline bool FlagOn(std::string_view text) { return text == "1"; }
+
+// The grid look every format stores in the same order: row height, font name, colour, size, then
+// bold, italic, underline and strike-out, starting at lines[first].
+void ReadGridLook(const std::vector<std::string>& lines, std::size_t first, ProjectAppearance& appearance);
 
 // Inserts an empty row 12 into each of `elements` older 25-line elements (before list position
 // 26·i + 12 for element i counted from 0), as one pass over the list. A position beyond the end of
