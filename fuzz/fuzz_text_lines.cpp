@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       try {
         const std::string plain = velmora::text::Unscramble(line, slot);
         for (int k = 1; k <= 8; ++k) (void)velmora::text::FieldView(plain, k);
-      } catch (const velmora::text::ScrambleError&) {
-      }
+      } catch (const velmora::text::ScrambleError&) {}
     }
   }
   return 0;

@@ -79,8 +79,8 @@ class Reader {
     if (Literal("false")) return (m.type = JsonType::False, nullptr);
     if (Literal("null")) return (m.type = JsonType::Null, nullptr);
     const std::size_t start = pos_;
-    while (!AtEnd() && (IsDigit(s_[pos_]) || s_[pos_] == '-' || s_[pos_] == '+' || s_[pos_] == '.' ||
-                        s_[pos_] == 'e' || s_[pos_] == 'E')) {
+    while (!AtEnd() && (IsDigit(s_[pos_]) || s_[pos_] == '-' || s_[pos_] == '+' || s_[pos_] == '.' || s_[pos_] == 'e' ||
+                        s_[pos_] == 'E')) {
       ++pos_;
     }
     m.type = JsonType::Number;

@@ -83,9 +83,7 @@ void SetId(Request& request, const Value& value) {
     case JsonType::String: id.kind = RequestId::Kind::String; break;
     case JsonType::Number: id.kind = RequestId::Kind::Number; break;
     case JsonType::Null: id.kind = RequestId::Kind::Null; return;
-    default:
-      Fail(request, "id", "%s: must be a string or a number");
-      return;
+    default: Fail(request, "id", "%s: must be a string or a number"); return;
   }
   const std::size_t n = value.text.size() < JsonMember::MaxString ? value.text.size() : JsonMember::MaxString;
   std::memcpy(id.text, value.text.data(), n);
@@ -103,16 +101,14 @@ void Apply(State& state, std::string_view key, const Value& value) {
   const Field& field = kFields[index];
   MainInput& in = request.input;
   switch (field.kind) {
-    case FieldKind::Id:
-      return SetId(request, value);
+    case FieldKind::Id: return SetId(request, value);
     case FieldKind::Flag:
       if (value.type != JsonType::True && value.type != JsonType::False) {
         return Fail(request, key, "%s: must be true or false");
       }
       in.Gas = value.type == JsonType::True;
       return;
-    default:
-      break;
+    default: break;
   }
   long double number = 0;
   if (value.type != JsonType::Number) return Fail(request, key, "%s: not a number");

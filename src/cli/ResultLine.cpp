@@ -80,11 +80,16 @@ void AppendResultLine(std::string& out, const Request& request, const hydraulics
   const bool failed = request.Failed();
   const bool hasResult = !failed && !outcome.Error && !outcome.GasLimit;
   const hydraulics::ElementResult& r = outcome.result;
-  const std::pair<const char*, long double> values[] = {
-      {"Velocity", r.Velocity},   {"Velocity2", r.Velocity2}, {"HydraulicDiameter", r.HydraulicDiameter},
-      {"Reynolds", r.Reynolds},   {"Reynolds2", r.Reynolds2}, {"Lambda", r.Lambda},
-      {"Zeta", r.Zeta},           {"Zeta2", r.Zeta2},         {"PressureLoss", r.PressureLoss},
-      {"BranchPressureLoss", r.BranchPressureLoss}};
+  const std::pair<const char*, long double> values[] = {{"Velocity", r.Velocity},
+                                                        {"Velocity2", r.Velocity2},
+                                                        {"HydraulicDiameter", r.HydraulicDiameter},
+                                                        {"Reynolds", r.Reynolds},
+                                                        {"Reynolds2", r.Reynolds2},
+                                                        {"Lambda", r.Lambda},
+                                                        {"Zeta", r.Zeta},
+                                                        {"Zeta2", r.Zeta2},
+                                                        {"PressureLoss", r.PressureLoss},
+                                                        {"BranchPressureLoss", r.BranchPressureLoss}};
   for (const auto& [key, value] : values) {
     if (first) {
       out += '"';

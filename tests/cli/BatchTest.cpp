@@ -51,7 +51,7 @@ TEST(Batch, OneLineOutPerLineInAndInOrder) {
   EXPECT_NE(lines[1].find("\"Error\":\"empty line\""), std::string::npos);
   EXPECT_NE(lines[2].find("{\"id\":2,"), std::string::npos);
   EXPECT_NE(lines[2].find("unknown key"), std::string::npos);
-  EXPECT_EQ(lines[3], lines[0]);  // a CRLF line reads like any other
+  EXPECT_EQ(lines[3], lines[0]);                                     // a CRLF line reads like any other
   EXPECT_NE(lines[4].find("not a JSON object"), std::string::npos);  // the last line had no newline
 }
 

@@ -2,8 +2,8 @@
 
 #include <sys/wait.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -56,10 +56,32 @@ TEST(CommandLine, UnusableArgumentsExitWithTwo) {
 TEST(CommandLine, HelpDocumentsEveryKey) {
   const Outcome r = Calc("--help");
   EXPECT_EQ(r.status, 0);
-  for (const char* key : {"ElementGroup", "ElementKind", "Input1", "Input6", "Count", "VolumeFlow", "BranchFlow",
-                          "Density", "Viscosity", "Gas", "InletPressure", "InletTemperature", "OutletTemperature",
-                          "Option", "id", "Velocity2", "HydraulicDiameter", "Reynolds2", "Lambda", "Zeta2",
-                          "PressureLoss", "BranchPressureLoss", "LaminarWarning", "RangeNote", "GasLimit", "Error",
+  for (const char* key : {"ElementGroup",
+                          "ElementKind",
+                          "Input1",
+                          "Input6",
+                          "Count",
+                          "VolumeFlow",
+                          "BranchFlow",
+                          "Density",
+                          "Viscosity",
+                          "Gas",
+                          "InletPressure",
+                          "InletTemperature",
+                          "OutletTemperature",
+                          "Option",
+                          "id",
+                          "Velocity2",
+                          "HydraulicDiameter",
+                          "Reynolds2",
+                          "Lambda",
+                          "Zeta2",
+                          "PressureLoss",
+                          "BranchPressureLoss",
+                          "LaminarWarning",
+                          "RangeNote",
+                          "GasLimit",
+                          "Error",
                           "EXIT STATUS"}) {
     EXPECT_NE(r.out.find(key), std::string::npos) << key;
   }
@@ -69,10 +91,12 @@ TEST(CommandLine, BatchFromStandardInput) {
   const std::string path = "/tmp/velmora_cli_test_input.jsonl";
   {
     std::ofstream file(path);
-    file << R"({"id":"a","ElementGroup":13,"ElementKind":1,"Input1":-10,"Density":1000})" << "\n"
-         << R"({"id":"b","ElementGroup":9,"ElementKind":1,"Input1":100,"Input2":50,"VolumeFlow":1.1325,"Density":998.2,"Viscosity":1002})"
-         << "\n"
-         << "not json\n";
+    file
+        << R"({"id":"a","ElementGroup":13,"ElementKind":1,"Input1":-10,"Density":1000})"
+        << "\n"
+        << R"({"id":"b","ElementGroup":9,"ElementKind":1,"Input1":100,"Input2":50,"VolumeFlow":1.1325,"Density":998.2,"Viscosity":1002})"
+        << "\n"
+        << "not json\n";
   }
   const Outcome r = Calc("batch < " + path);
   std::remove(path.c_str());

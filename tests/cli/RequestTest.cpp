@@ -17,10 +17,10 @@ Request FromLine(const std::string& line) {
 }
 
 TEST(Request, ReadsEveryKey) {
-  const Request r = FromLine(
-      R"({"ElementGroup":5,"ElementKind":5,"Input1":100,"Input2":50,"Input3":1,"Input4":45,"Input5":2,)"
-      R"("Input6":0.1,"Count":3,"VolumeFlow":36,"BranchFlow":12,"Density":998.2,"Viscosity":1002,"Gas":true,)"
-      R"("InletPressure":2,"InletTemperature":300,"OutletTemperature":310,"Option":1,"id":"tee"})");
+  const Request r =
+      FromLine(R"({"ElementGroup":5,"ElementKind":5,"Input1":100,"Input2":50,"Input3":1,"Input4":45,"Input5":2,)"
+               R"("Input6":0.1,"Count":3,"VolumeFlow":36,"BranchFlow":12,"Density":998.2,"Viscosity":1002,"Gas":true,)"
+               R"("InletPressure":2,"InletTemperature":300,"OutletTemperature":310,"Option":1,"id":"tee"})");
   ASSERT_FALSE(r.Failed()) << r.error;
   const auto& in = r.input;
   EXPECT_EQ(in.ElementGroup, 5);

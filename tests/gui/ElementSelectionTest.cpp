@@ -1,9 +1,9 @@
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QToolButton>
 #include <QTimer>
-#include <QLabel>
+#include <QToolButton>
 
 #include "MainWindowFixture.h"
 #include "catalogue/ElementLayout.h"
@@ -20,14 +20,16 @@ class ElementSelection : public MainWindowFixture {
 TEST_F(ElementSelection, SixtyFiveButtonsWithPicturesAndHints) {
   int buttons = 0;
   for (const auto& layout : catalogue::ElementLayouts()) {
-    QToolButton* button = Dialog()->Button(QString::fromUtf8(layout.button.data(), static_cast<qsizetype>(layout.button.size())));
+    QToolButton* button =
+        Dialog()->Button(QString::fromUtf8(layout.button.data(), static_cast<qsizetype>(layout.button.size())));
     ASSERT_NE(button, nullptr) << layout.button;
     EXPECT_FALSE(button->icon().isNull()) << layout.button;
     EXPECT_FALSE(button->toolTip().isEmpty()) << layout.button;
     ++buttons;
   }
   EXPECT_EQ(buttons, 65);
-  EXPECT_EQ(Dialog()->Button("SB14")->toolTip(), ToQString(testing_support::Texts('D').FormText("BtnBottomDlg", "SB14")));
+  EXPECT_EQ(Dialog()->Button("SB14")->toolTip(),
+            ToQString(testing_support::Texts('D').FormText("BtnBottomDlg", "SB14")));
 }
 
 TEST_F(ElementSelection, OkStoresThePressedElementOfTheVisiblePage) {
@@ -78,7 +80,8 @@ TEST_F(ElementSelection, ChoosingThroughTheDialogRebuildsThePanel) {
   });
   Find<QToolButton>("ToolButton1")->click();
   EXPECT_EQ(Find<QLineEdit>("Va2_Edit")->text(), "30");
-  EXPECT_TRUE(Find<QLabel>("Statisch_Element_Name1")->text().endsWith(ToQString(testing_support::Texts('D').KindName(7, 5))));
+  EXPECT_TRUE(
+      Find<QLabel>("Statisch_Element_Name1")->text().endsWith(ToQString(testing_support::Texts('D').KindName(7, 5))));
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QAction>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>

@@ -18,7 +18,7 @@ TEST_F(Settings, InputsOfTheLastSessionComeBackAtTheNextStart) {
   Type("Va2_Edit", "160");
   Type("Eingabe_Dichte", "870");
   Choose("ComboBox2", 1);  // kg/l
-  window->close();  // writes the settings
+  window->close();         // writes the settings
 
   TMyWindow next(testing_support::Texts('D'), VELMORA_TEST_PROGRAM_DIR);
   next.SetSettingsFile(settingsFolder.filePath("Velmora6.ini"));

@@ -78,12 +78,18 @@ class ResultsWindowTest : public ::testing::Test {
 
 TEST_F(ResultsWindowTest, ControlsHaveTheirNamesAndHints) {
   const std::pair<const char*, const char*> buttons[] = {
-      {"ToolButtonDelete", "Gewählte Spalte entfernen"}, {"ToolButtonSave", "Projekt speichern"},
-      {"ToolButtonCopy", "Tabelle kopieren"}, {"ToolButtonToInputs", "Spalte kopieren in Eingabefelder"},
-      {"ToolButtonChangeColumn", "Tabellenspalte ändern"}, {"ToolButtonChangeTable", "Tabelle ändern..."},
-      {"ToolButtonPrint", "Tabelle drucken"}, {"ToolButtonNew", "Neues Projekt"},
-      {"ToolButtonOpen", "Projekt öffnen"}, {"ToolButtonColumnWidth", "Spaltenbreite ändern"},
-      {"ToolButtonZoomIn", "Ansicht größer"}, {"ToolButtonZoomOut", "Ansicht kleiner"},
+      {"ToolButtonDelete", "Gewählte Spalte entfernen"},
+      {"ToolButtonSave", "Projekt speichern"},
+      {"ToolButtonCopy", "Tabelle kopieren"},
+      {"ToolButtonToInputs", "Spalte kopieren in Eingabefelder"},
+      {"ToolButtonChangeColumn", "Tabellenspalte ändern"},
+      {"ToolButtonChangeTable", "Tabelle ändern..."},
+      {"ToolButtonPrint", "Tabelle drucken"},
+      {"ToolButtonNew", "Neues Projekt"},
+      {"ToolButtonOpen", "Projekt öffnen"},
+      {"ToolButtonColumnWidth", "Spaltenbreite ändern"},
+      {"ToolButtonZoomIn", "Ansicht größer"},
+      {"ToolButtonZoomOut", "Ansicht kleiner"},
       {"ToolButtonFont", "Schriftart ändern"},
   };
   for (const auto& [name, hint] : buttons) {
@@ -108,12 +114,13 @@ TEST_F(ResultsWindowTest, EmptyTable) {
   EXPECT_EQ(window_->Grid()->RowHeight(), 16);
   EXPECT_EQ(window_->Grid()->DefaultColumnWidth(), 150);
   EXPECT_EQ(window_->Grid()->font().family(), "Arial");
-  for (const char* name : {"ToolButtonDelete", "ToolButtonSave", "ToolButtonCopy", "ToolButtonToInputs",
-                           "ToolButtonChangeColumn", "ToolButtonChangeTable", "ToolButtonPrint",
-                           "ToolButtonColumnWidth"}) {
+  for (const char* name :
+       {"ToolButtonDelete", "ToolButtonSave", "ToolButtonCopy", "ToolButtonToInputs", "ToolButtonChangeColumn",
+        "ToolButtonChangeTable", "ToolButtonPrint", "ToolButtonColumnWidth"}) {
     EXPECT_FALSE(Button(name)->isEnabled()) << name;
   }
-  for (const char* name : {"ToolButtonNew", "ToolButtonOpen", "ToolButtonZoomIn", "ToolButtonZoomOut", "ToolButtonFont"}) {
+  for (const char* name :
+       {"ToolButtonNew", "ToolButtonOpen", "ToolButtonZoomIn", "ToolButtonZoomOut", "ToolButtonFont"}) {
     EXPECT_TRUE(Button(name)->isEnabled()) << name;
   }
 }
@@ -143,7 +150,8 @@ TEST_F(ResultsWindowTest, AppendedColumnsShowTheCalculation) {
     EXPECT_TRUE(Button(name)->isEnabled()) << name;
   }
   // Their windows are not part of this one: they stay disabled until declared available.
-  for (const char* name : {"ToolButtonChangeColumn", "ToolButtonChangeTable", "ToolButtonPrint", "ToolButtonColumnWidth"}) {
+  for (const char* name :
+       {"ToolButtonChangeColumn", "ToolButtonChangeTable", "ToolButtonPrint", "ToolButtonColumnWidth"}) {
     EXPECT_FALSE(Button(name)->isEnabled()) << name;
   }
 }
@@ -218,7 +226,7 @@ TEST_F(ResultsWindowTest, DraggingAColumnMovesTheElement) {
   EXPECT_EQ(header->logicalIndex(1), 1);  // the grid's sections are back in order
   header->moveSection(4, 1);              // the empty column goes back to the end
   EXPECT_EQ(Cell(1, 6) + Cell(2, 6) + Cell(3, 6) + Cell(4, 6), "BCA");
-  header->moveSection(0, 2);              // the title column stays in front
+  header->moveSection(0, 2);  // the title column stays in front
   EXPECT_EQ(Cell(0, 6), "Bezeichnung:");
 }
 

@@ -31,15 +31,13 @@ TEST_P(SettingsFilePathTest, FollowsTheBaseKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     BaseKeys, SettingsFilePathTest,
-    ::testing::Values(PathCase{"ProgramKey", R"(Software\Velmora\Velmora6\)", "/home/u/.config/Velmora/Velmora6.ini"},
-                      PathCase{"WithoutTrailingBackslash", R"(Software\Velmora\Velmora6)",
-                               "/home/u/.config/Velmora/Velmora6.ini"},
-                      PathCase{"LowerCaseSoftwareAndSlashes", "software/Acme/Tools/Calc/",
-                               "/home/u/.config/Acme/Tools/Calc.ini"},
-                      PathCase{"OnePart", "Velmora6", "/home/u/.config/Velmora6.ini"},
-                      PathCase{"RelativePartsDropped", R"(Software\..\..\Velmora\.\V6\)",
-                               "/home/u/.config/Velmora/V6.ini"},
-                      PathCase{"Empty", "", "/home/u/.config/Velmora.ini"}),
+    ::testing::Values(
+        PathCase{"ProgramKey", R"(Software\Velmora\Velmora6\)", "/home/u/.config/Velmora/Velmora6.ini"},
+        PathCase{"WithoutTrailingBackslash", R"(Software\Velmora\Velmora6)", "/home/u/.config/Velmora/Velmora6.ini"},
+        PathCase{"LowerCaseSoftwareAndSlashes", "software/Acme/Tools/Calc/", "/home/u/.config/Acme/Tools/Calc.ini"},
+        PathCase{"OnePart", "Velmora6", "/home/u/.config/Velmora6.ini"},
+        PathCase{"RelativePartsDropped", R"(Software\..\..\Velmora\.\V6\)", "/home/u/.config/Velmora/V6.ini"},
+        PathCase{"Empty", "", "/home/u/.config/Velmora.ini"}),
     [](const ::testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
 
 TEST(UserSettingsFile, LiesInTheUsersConfigurationFolder) {
@@ -61,8 +59,8 @@ class QtSettingsStoreTest : public ::testing::Test {
 };
 
 TEST_F(QtSettingsStoreTest, SettingsSurviveInAnIniFile) {
-  settings::StoredSettings written = settings::ReadSettings(settings::samples::StoreOf(settings::samples::EarlierRun()),
-                                                            'D', German());
+  settings::StoredSettings written =
+      settings::ReadSettings(settings::samples::StoreOf(settings::samples::EarlierRun()), 'D', German());
   written.recentFilesStored = false;
   {
     QtSettingsStore store(File());

@@ -56,13 +56,13 @@ TEST_P(PowerTest, Value) {
   EXPECT_EQ(guard.Fault(), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PowerTest,
-    ::testing::Values(PowerCase{"zeroExponent", 7.5L, 0, 1}, PowerCase{"zeroToZero", 0, 0, 1},
-                      PowerCase{"zeroBaseFractional", 0, 0.375L, 0},  // a free area of 100 %
-                      PowerCase{"negativeBaseWhole", -2, 3, -8}, PowerCase{"negativeWholeExponent", 2, -2, 0.25L},
-                      PowerCase{"fractional", 16, 0.25L, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, PowerTest,
+                         ::testing::Values(PowerCase{"zeroExponent", 7.5L, 0, 1}, PowerCase{"zeroToZero", 0, 0, 1},
+                                           PowerCase{"zeroBaseFractional", 0, 0.375L, 0},  // a free area of 100 %
+                                           PowerCase{"negativeBaseWhole", -2, 3, -8},
+                                           PowerCase{"negativeWholeExponent", 2, -2, 0.25L},
+                                           PowerCase{"fractional", 16, 0.25L, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Power, NegativeBaseWithFractionalExponentIsAFault) {
   ArithmeticFaultGuard guard;

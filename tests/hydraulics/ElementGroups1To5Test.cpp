@@ -105,7 +105,8 @@ TEST_P(InletTest, TurbulentAndLaminar) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, InletTest,
-                         ::testing::Values(InletCase{"sharpFlush", 1, 0, 0, 0.5L}, InletCase{"sharpOption1", 1, 1, 0, 0.25L},
+                         ::testing::Values(InletCase{"sharpFlush", 1, 0, 0, 0.5L},
+                                           InletCase{"sharpOption1", 1, 1, 0, 0.25L},
                                            InletCase{"rounded", 2, 0, 0, 0.05L},
                                            InletCase{"angledStraight", 3, 0, 0, 1.0L},  // 0.5 + 0.3 + 0.2
                                            InletCase{"angledSquare", 3, 0, 90, 0.5L},
@@ -144,16 +145,15 @@ TEST_P(SuddenContractionTable, RowByAreaRatioColumnByReynolds) {
   EXPECT_NEAR(SuddenContractionLaminarZeta(100, c.d2, c.Re2), c.zeta, 1e-15L);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SuddenContractionTable,
-    ::testing::Values(ContractionCase{"belowTen", 50, 5, 5.0L},
-                      // n = 0.25: 10·n = 2.5 rounds half away to row 3; halfway from 100 to 200.
-                      ContractionCase{"row3Between100And200", 50, 150, 0.975L},
-                      ContractionCase{"row3Between5000And10000", 50, 7500, 0.45L},
-                      ContractionCase{"row3From10000On", 50, 20000, 0.35L},
-                      ContractionCase{"tinyAreaRatioClampsToRow1", 10, 20, 3.2L},
-                      ContractionCase{"largeAreaRatioClampsToRow6", 95, 20, 2.6L}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SuddenContractionTable,
+                         ::testing::Values(ContractionCase{"belowTen", 50, 5, 5.0L},
+                                           // n = 0.25: 10·n = 2.5 rounds half away to row 3; halfway from 100 to 200.
+                                           ContractionCase{"row3Between100And200", 50, 150, 0.975L},
+                                           ContractionCase{"row3Between5000And10000", 50, 7500, 0.45L},
+                                           ContractionCase{"row3From10000On", 50, 20000, 0.35L},
+                                           ContractionCase{"tinyAreaRatioClampsToRow1", 10, 20, 3.2L},
+                                           ContractionCase{"largeAreaRatioClampsToRow6", 95, 20, 2.6L}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CrossSectionChange, ContractionRegimeIsDecidedInTheNarrowSection) {
   // A large pipe Re with Re₂ < 2320 takes the laminar table (here the second section is wider).
@@ -196,14 +196,14 @@ TEST_P(BendRegimeTest, Classification) {
   EXPECT_EQ(BendRoughnessRegime(GetParam().k, 100, GetParam().Re), GetParam().regime);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BendRegimeTest,
-    ::testing::Values(RegimeCase{"smoothBelowLimit", 0, 1e5L, BendRegime::Transition},  // Re* ≈ 3.39e5
-                      RegimeCase{"smoothAboveLimit", 0, 3.5e5L, BendRegime::HydraulicallySmooth},
-                      RegimeCase{"roughHighRe", 0.2L, 3e5L, BendRegime::FullyRough},
-                      RegimeCase{"slightlyRoughHighRe", 0.05L, 3e5L, BendRegime::NearlyRough},
-                      RegimeCase{"roughLowRe", 0.2L, 1e5L, BendRegime::NearlyRough}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, BendRegimeTest,
+                         ::testing::Values(RegimeCase{"smoothBelowLimit", 0, 1e5L,
+                                                      BendRegime::Transition},  // Re* ≈ 3.39e5
+                                           RegimeCase{"smoothAboveLimit", 0, 3.5e5L, BendRegime::HydraulicallySmooth},
+                                           RegimeCase{"roughHighRe", 0.2L, 3e5L, BendRegime::FullyRough},
+                                           RegimeCase{"slightlyRoughHighRe", 0.05L, 3e5L, BendRegime::NearlyRough},
+                                           RegimeCase{"roughLowRe", 0.2L, 1e5L, BendRegime::NearlyRough}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Bend, SmoothPipeAtHundredThousandIsInTheTransition) {
   // k = 0, Re = 1e5, δ = 90 (A = 0.21), R/D = 2: ζM = 58.5·A/√(R/D)/Re^(1/3).

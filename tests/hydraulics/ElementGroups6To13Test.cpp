@@ -146,21 +146,21 @@ TEST_P(RangeNoteTest, NoteOnlyInTurbulentFlow) {
   EXPECT_EQ(curve.result.Zeta, o.result.Zeta);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RangeNoteTest,
-    ::testing::Values(RangeNoteCase{"isoOrificeAt4000", 1, 50, 4000, true, false},
-                      RangeNoteCase{"isoOrificeAt6000", 1, 50, 6000, false, false},
-                      RangeNoteCase{"isoOrificeAbove1e7", 1, 50, 2e7L, true, false},
-                      RangeNoteCase{"isoOrificeLaminar", 1, 50, 2000, false, true},
-                      RangeNoteCase{"sharpOrificeBelow1e5", 2, 50, 5e4L, true, false},
-                      RangeNoteCase{"sharpOrificeAt1e5", 2, 50, 1.0001e5L, false, false},
-                      RangeNoteCase{"roundedOrificeBelow3000", 3, 50, 2500, true, false},
-                      RangeNoteCase{"roundedOrificeAt3000", 3, 50, 3001, false, false},
-                      RangeNoteCase{"thickOrificeBoreBelow4000", 4, 80, 2500, true, false},  // Re₂ = 3125
-                      RangeNoteCase{"thickOrificeBoreAt5000", 4, 50, 2500, false, false},
-                      RangeNoteCase{"thickOrificeLaminar", 4, 50, 1000, false, false},
-                      RangeNoteCase{"nozzleLaminar", 5, 50, 1000, false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, RangeNoteTest,
+                         ::testing::Values(RangeNoteCase{"isoOrificeAt4000", 1, 50, 4000, true, false},
+                                           RangeNoteCase{"isoOrificeAt6000", 1, 50, 6000, false, false},
+                                           RangeNoteCase{"isoOrificeAbove1e7", 1, 50, 2e7L, true, false},
+                                           RangeNoteCase{"isoOrificeLaminar", 1, 50, 2000, false, true},
+                                           RangeNoteCase{"sharpOrificeBelow1e5", 2, 50, 5e4L, true, false},
+                                           RangeNoteCase{"sharpOrificeAt1e5", 2, 50, 1.0001e5L, false, false},
+                                           RangeNoteCase{"roundedOrificeBelow3000", 3, 50, 2500, true, false},
+                                           RangeNoteCase{"roundedOrificeAt3000", 3, 50, 3001, false, false},
+                                           RangeNoteCase{"thickOrificeBoreBelow4000", 4, 80, 2500, true,
+                                                         false},  // Re₂ = 3125
+                                           RangeNoteCase{"thickOrificeBoreAt5000", 4, 50, 2500, false, false},
+                                           RangeNoteCase{"thickOrificeLaminar", 4, 50, 1000, false, false},
+                                           RangeNoteCase{"nozzleLaminar", 5, 50, 1000, false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ThrottlingDevice, VenturiTablesAndStoredZeta) {
   // n = (50/100)² = 0.25: halfway between 3 and 1 (first table) and between 5 and 1.8.

@@ -53,17 +53,16 @@ TEST_P(ColebrookPublished, MatchesPrintedDigits) {
   EXPECT_NEAR(ColebrookLambda(100, c.Re, 100 * c.relativeRoughness), c.lambda, c.tolerance);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moody, ColebrookPublished,
-    ::testing::Values(PublishedLambda{"smooth1e4", 1e4L, 0, 0.0309L, 0.00005L},
-                      PublishedLambda{"smooth1e5", 1e5L, 0, 0.0180L, 0.00005L},
-                      PublishedLambda{"smooth1e6", 1e6L, 0, 0.0116L, 0.00005L},
-                      PublishedLambda{"smooth1e7", 1e7L, 0, 0.0081L, 0.00005L},
-                      PublishedLambda{"rough1e3Re1e5", 1e5L, 0.001L, 0.0222L, 0.00005L},
-                      // Fully rough k/d = 0.01: 0.0379 with the textbook 1/3.7 = 0.2703; the law's
-                      // 0.269 gives 0.03784, a gap of 0.15 % that the tolerance admits.
-                      PublishedLambda{"fullyRough1e2", 1e8L, 0.01L, 0.0379L, 0.0001L}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Moody, ColebrookPublished,
+                         ::testing::Values(PublishedLambda{"smooth1e4", 1e4L, 0, 0.0309L, 0.00005L},
+                                           PublishedLambda{"smooth1e5", 1e5L, 0, 0.0180L, 0.00005L},
+                                           PublishedLambda{"smooth1e6", 1e6L, 0, 0.0116L, 0.00005L},
+                                           PublishedLambda{"smooth1e7", 1e7L, 0, 0.0081L, 0.00005L},
+                                           PublishedLambda{"rough1e3Re1e5", 1e5L, 0.001L, 0.0222L, 0.00005L},
+                                           // Fully rough k/d = 0.01: 0.0379 with the textbook 1/3.7 = 0.2703; the law's
+                                           // 0.269 gives 0.03784, a gap of 0.15 % that the tolerance admits.
+                                           PublishedLambda{"fullyRough1e2", 1e8L, 0.01L, 0.0379L, 0.0001L}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // An independent solver of the same residual: bisection on F(λ) = 0 (F falls with λ).
 long double Bisect(long double d, long double Re, long double k) {

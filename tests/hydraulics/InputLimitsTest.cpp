@@ -86,19 +86,19 @@ TEST_P(LimitsMatchTheTables, TableEndsAtTheLimit) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, LimitsMatchTheTables,
-    ::testing::Values(
-        TableEnd{"annulus", 1, 3, [](long double R) { return LaminarLambdaAnnular(1, R, 64); }},
-        TableEnd{"segmentBend", 4, 2, [](long double a) { return SegmentBendZeta(a); }},
-        TableEnd{"castIronBend", 4, 3, [](long double DN) { return CastIronBendZeta(DN); }},
-        TableEnd{"rectangularBend", 4, 4, [](long double r) { return RectangularBendFactor(r); }},
-        TableEnd{"dividingFlow", 5, 5, [](long double a) { return DividingLaminarFactor(0.5L, 0.25L, a); }},
-        TableEnd{"straightBreeches", 5, 7, [](long double a) { return StraightBreechesZeta(a); }},
-        TableEnd{"curvedBreeches", 5, 8, [](long double r) { return CurvedBreechesZeta(r); }},
-        TableEnd{"uBend", 6, 3, [](long double r) { return UBendZeta(r); }},
-        TableEnd{"cock", 7, 5, [](long double a) { return CockZeta(a); }},
-        TableEnd{"butterfly", 7, 6, [](long double a) { return ButterflyValveZeta(a); }},
-        TableEnd{"venturiFirst", 9, 7, [](long double n) { return VenturiNozzleZeta(n, 0); }},
-        TableEnd{"venturiSecond", 9, 7, [](long double n) { return VenturiNozzleZeta(n, 1); }}),
+    ::testing::Values(TableEnd{"annulus", 1, 3, [](long double R) { return LaminarLambdaAnnular(1, R, 64); }},
+                      TableEnd{"segmentBend", 4, 2, [](long double a) { return SegmentBendZeta(a); }},
+                      TableEnd{"castIronBend", 4, 3, [](long double DN) { return CastIronBendZeta(DN); }},
+                      TableEnd{"rectangularBend", 4, 4, [](long double r) { return RectangularBendFactor(r); }},
+                      TableEnd{"dividingFlow", 5, 5,
+                               [](long double a) { return DividingLaminarFactor(0.5L, 0.25L, a); }},
+                      TableEnd{"straightBreeches", 5, 7, [](long double a) { return StraightBreechesZeta(a); }},
+                      TableEnd{"curvedBreeches", 5, 8, [](long double r) { return CurvedBreechesZeta(r); }},
+                      TableEnd{"uBend", 6, 3, [](long double r) { return UBendZeta(r); }},
+                      TableEnd{"cock", 7, 5, [](long double a) { return CockZeta(a); }},
+                      TableEnd{"butterfly", 7, 6, [](long double a) { return ButterflyValveZeta(a); }},
+                      TableEnd{"venturiFirst", 9, 7, [](long double n) { return VenturiNozzleZeta(n, 0); }},
+                      TableEnd{"venturiSecond", 9, 7, [](long double n) { return VenturiNozzleZeta(n, 1); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -59,7 +59,8 @@ MainInput ValidInput(const ElementKindInfo& kind, Draw& d) {
   const int key = kind.Group * 10 + kind.Kind;
   switch (key) {
     case 11: set(D, L); break;
-    case 12: case 14: set(B, H, L); break;
+    case 12:
+    case 14: set(B, H, L); break;
     case 13: set(D, D / d.Uniform(1.01L, 100), L); break;
     case 15: {
       const long double t = D * d.Uniform(0.0455L, 0.3L);
@@ -72,7 +73,9 @@ MainInput ValidInput(const ElementKindInfo& kind, Draw& d) {
       set(A, std::sqrt(4 * 3.14159L * A) * d.Uniform(1, 5), L);
       break;
     }
-    case 21: case 22: case 24: set(D); break;
+    case 21:
+    case 22:
+    case 24: set(D); break;
     case 23: set(D, d.Uniform(0, 89.9L)); break;
     case 31: set(D, D * d.Uniform(1.01L, 10)); break;
     case 32: set(D, D * d.Uniform(1.01L, 10), d.Uniform(1, 89.9L)); break;
@@ -85,8 +88,11 @@ MainInput ValidInput(const ElementKindInfo& kind, Draw& d) {
     case 45: set(D, d.Uniform(1, 180)); break;
     case 46: set(B, H, d.Uniform(1, 180)); break;
     case 51: set(D, D * d.Uniform(0.1L, 1)); break;
-    case 52: case 53: case 54: set(D); break;
-    case 55: case 56:
+    case 52:
+    case 53:
+    case 54: set(D); break;
+    case 55:
+    case 56:
       set(D, D * d.Uniform(0.1L, 2), D * d.Uniform(0, 2), d.Uniform(1, 179));
       in.BranchFlow = in.VolumeFlow * d.Uniform(0, 0.999L);
       break;
@@ -95,11 +101,15 @@ MainInput ValidInput(const ElementKindInfo& kind, Draw& d) {
     case 61: set(D, d.Uniform(0.1L, 20)); break;
     case 62: set(D); break;
     case 63: set(D, D * d.Uniform(0, 10)); break;
-    case 71: case 72: case 73: set(D); break;
+    case 71:
+    case 72:
+    case 73: set(D); break;
     case 74: set(D, D * d.Uniform(0.01L, 1)); break;
     case 75: set(D, d.Uniform(0, 50)); break;
     case 76: set(D, d.Uniform(0, 70)); break;
-    case 81: case 82: case 83: set(D); break;
+    case 81:
+    case 82:
+    case 83: set(D); break;
     case 91: {
       const long double D1 = d.Uniform(50, 1000);
       set(D1, D1 * d.Uniform(std::max(0.1L, 12.5L / D1), 0.75L));
@@ -108,14 +118,30 @@ MainInput ValidInput(const ElementKindInfo& kind, Draw& d) {
     case 92: set(D, D * d.Uniform(0.05L, 0.95L)); break;
     case 93: set(D, D * d.Uniform(0.05L, 0.95L), d.Uniform(0, 20)); break;
     case 94: set(D, D * d.Uniform(0.05L, 0.95L), d.LogUniform(0.1L, 100)); break;
-    case 95: { const long double D1 = d.Uniform(50, 500); set(D1, D1 * d.Uniform(0.3L, 0.8L)); break; }
-    case 96: { const long double D1 = d.Uniform(50, 630); set(D1, D1 * d.Uniform(0.2L, 0.8L)); break; }
+    case 95: {
+      const long double D1 = d.Uniform(50, 500);
+      set(D1, D1 * d.Uniform(0.3L, 0.8L));
+      break;
+    }
+    case 96: {
+      const long double D1 = d.Uniform(50, 630);
+      set(D1, D1 * d.Uniform(0.2L, 0.8L));
+      break;
+    }
     case 97: set(D, D * std::sqrt(d.Uniform(0.1L, 0.6L))); break;
-    case 101: case 111: case 113: case 115: set(D, pct); break;
-    case 102: case 112: case 114: case 116: set(B, H, pct); break;
+    case 101:
+    case 111:
+    case 113:
+    case 115: set(D, pct); break;
+    case 102:
+    case 112:
+    case 114:
+    case 116: set(B, H, pct); break;
     case 103: set(D, d.LogUniform(0.5L, 50), d.LogUniform(0.1L, 50), pct); break;
     case 104: set(B, H, d.LogUniform(0.5L, 50), d.LogUniform(0.1L, 50), pct); break;
-    case 117: case 118: case 119: set(D); break;
+    case 117:
+    case 118:
+    case 119: set(D); break;
     case 121: set(D, d.Uniform(0, 100)); break;
     case 122: set(B, H, d.Uniform(0, 100)); break;
     case 131: set(d.Uniform(-100, 100)); break;
@@ -156,9 +182,18 @@ TEST(Sweep, ValidInputsOfEveryKindGiveFiniteResults) {
 
 TEST(Sweep, HostileInputsNeverLeakNonFiniteValues) {
   Draw d(7);
-  const long double specials[] = {0,     -1,     1e-300L, -1e-300L, 1e300L, -1e300L,
-                                  1e4900L, -1e4900L, std::numeric_limits<long double>::quiet_NaN(),
-                                  std::numeric_limits<long double>::infinity(), 2320, 0.5L};
+  const long double specials[] = {0,
+                                  -1,
+                                  1e-300L,
+                                  -1e-300L,
+                                  1e300L,
+                                  -1e300L,
+                                  1e4900L,
+                                  -1e4900L,
+                                  std::numeric_limits<long double>::quiet_NaN(),
+                                  std::numeric_limits<long double>::infinity(),
+                                  2320,
+                                  0.5L};
   auto any = [&]() -> long double {
     return d.Pick(3) == 0 ? specials[d.Pick(static_cast<int>(std::size(specials)))] : d.Uniform(-500, 5000);
   };

@@ -43,18 +43,17 @@ TEST_P(GasCorrectionTest, LimitAndCorrection) {
   if (!c.limit) EXPECT_NEAR(g.PressureLoss, c.corrected, 1e-15L);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GasCorrectionTest,
-    ::testing::Values(
-        // Exactly half the inlet pressure is still corrected: 2·(1 − √(1 − 1)) = 2 bar.
-        GasCase{"exactlyHalf", 1.0L, 2, 293.15L, 293.15L, false, 2.0L},
-        GasCase{"aboveHalf", 1.0001L, 2, 293.15L, 293.15L, true, 0},
-        // 0.1 bar at 2 bar isothermal: 2·(1 − √0.9).
-        GasCase{"isothermal", 0.1L, 2, 300, 300, false, 0.10263340389897246L},
-        // Heating from 300 to 400 K makes the radicand 1 − 0.9·350/300 < 0: the gas limit too.
-        GasCase{"heatedBeyondRoot", 0.9L, 2, 300, 400, true, 0},
-        GasCase{"pressureGain", -0.1L, 2, 300, 300, false, -0.09761769634030326L}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, GasCorrectionTest,
+                         ::testing::Values(
+                             // Exactly half the inlet pressure is still corrected: 2·(1 − √(1 − 1)) = 2 bar.
+                             GasCase{"exactlyHalf", 1.0L, 2, 293.15L, 293.15L, false, 2.0L},
+                             GasCase{"aboveHalf", 1.0001L, 2, 293.15L, 293.15L, true, 0},
+                             // 0.1 bar at 2 bar isothermal: 2·(1 − √0.9).
+                             GasCase{"isothermal", 0.1L, 2, 300, 300, false, 0.10263340389897246L},
+                             // Heating from 300 to 400 K makes the radicand 1 − 0.9·350/300 < 0: the gas limit too.
+                             GasCase{"heatedBeyondRoot", 0.9L, 2, 300, 400, true, 0},
+                             GasCase{"pressureGain", -0.1L, 2, 300, 300, false, -0.09761769634030326L}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UsDisplay, ConvertsEveryQuantity) {
   MainInput in;

@@ -13,7 +13,8 @@ const text::TextStore& German() { return testing_support::Texts('D'); }
 std::string InvalidField(const std::string& caption) { return German().GlobalText(183) + "\n\"" + caption + "\"!"; }
 
 std::string LimitText(const std::string& label, int limitText, const std::string& limit) {
-  return German().GlobalText(177) + " \n>> " + label + " << \n" + German().GlobalText(limitText) + "\n>> " + limit + " << ";
+  return German().GlobalText(177) + " \n>> " + label + " << \n" + German().GlobalText(limitText) + "\n>> " + limit +
+         " << ";
 }
 
 MainForm GasForm() {
@@ -92,8 +93,8 @@ TEST_P(BadInputTest, EveryFieldRefusesItsOwnWay) {
 
 std::vector<BadInputCase> BadInputs() {
   std::vector<BadInputCase> cases;
-  const char* const numericFields[] = {"Va1_Edit", "Va2_Edit", "Eingabe_Volumenstrom", "Eingabe_Dichte",
-                                       "Eingabe_Viskositaet", "Edit_EingangsdruckN"};
+  const char* const numericFields[] = {
+      "Va1_Edit", "Va2_Edit", "Eingabe_Volumenstrom", "Eingabe_Dichte", "Eingabe_Viskositaet", "Edit_EingangsdruckN"};
   const char* const names[] = {"diameter", "length", "flow", "density", "viscosity", "inletPressure"};
   for (int i = 0; i < 6; ++i) {
     const bool gasField = i == 5;

@@ -14,9 +14,9 @@ using Lines = std::vector<std::string>;
 
 // One element of an older file: 25 rows, without the row 12 of today (rows 12 … 24 are rows
 // 13 … 25 now).
-Lines OldElement(const std::string& number, const std::string& medium, const std::string& kind,
-                 const Lines& dimensions, const std::string& option, const std::string& regime,
-                 const std::string& lossMbar, const std::string& lossBar) {
+Lines OldElement(const std::string& number, const std::string& medium, const std::string& kind, const Lines& dimensions,
+                 const std::string& option, const std::string& regime, const std::string& lossMbar,
+                 const std::string& lossBar) {
   Lines rows(25);
   rows[0] = number;
   rows[1] = medium;
@@ -71,9 +71,9 @@ TEST(OldestFormatTest, ReadsCellsAndGridLook) {
   EXPECT_EQ(read.appearance.fontSize, 9);
   EXPECT_TRUE(read.appearance.bold);
   ASSERT_EQ(read.table.ElementCount(), 2);
-  EXPECT_EQ(read.table.Cell(1, 12), "");              // the inserted row
-  EXPECT_EQ(read.table.Cell(1, 14), "0,442");         // old row 13
-  EXPECT_EQ(read.table.Cell(1, 25), "0,001");         // old row 24
+  EXPECT_EQ(read.table.Cell(1, 12), "");                         // the inserted row
+  EXPECT_EQ(read.table.Cell(1, 14), "0,442");                    // old row 13
+  EXPECT_EQ(read.table.Cell(1, 25), "0,001");                    // old row 24
   EXPECT_EQ(read.table.Cell(2, 7), "Kniestück, kreisförmig/1");  // the mitre elbow keeps its name
 }
 
@@ -124,10 +124,10 @@ Lines Version4EnglishFile() {
                            "Inlet edge:  sharpe-edged", "turbulent", "1.220", "0.001");
   first[1] = "Air/gas.\t1.5\t20\t15\tbar\t°C\tK";
   first[2] = "12.500";
-  Lines second = OldElement("2", "Water/liq.", "Resistance coefficient/1",
-                            {"Reference diameter D in mm: 50.000", "Quantity of corrugations in pcs.: 5.000",
-                             "Lenght L in m: 2.500"},
-                            "The surface of pipe is:  smooth", "laminar", "3.500", "0.004");
+  Lines second = OldElement(
+      "2", "Water/liq.", "Resistance coefficient/1",
+      {"Reference diameter D in mm: 50.000", "Quantity of corrugations in pcs.: 5.000", "Lenght L in m: 2.500"},
+      "The surface of pipe is:  smooth", "laminar", "3.500", "0.004");
   return Concat({{"4.0", "M", "2", "200\t150\t150\t", "16", "Arial", "0", "8", "0", "1", "0", "0"}, first, second});
 }
 
@@ -153,7 +153,7 @@ TEST(Version4FormatTest, EnglishFileReadInTheGermanEdition) {
   EXPECT_EQ(b[8], "Bezugsdurchmesser D in mm: 50,000");
   EXPECT_EQ(b[9], "Anzahl der Wellen in Stück: 5,000");  // "Quantity" → "Number", the unit keeps its point
   EXPECT_EQ(b[10], "Länge L in m: 2,500");
-  EXPECT_EQ(b[13], "");                                 // the obsolete surface option is gone
+  EXPECT_EQ(b[13], "");  // the obsolete surface option is gone
   EXPECT_EQ(b[18], "laminar");
 }
 
@@ -171,9 +171,9 @@ TEST(Version4FormatTest, EnglishFileReadInTheEnglishEdition) {
 
 TEST(Version4FormatTest, GermanFileIsNotTranslated) {
   // No decimal point in row 24 or 25: a German file; its texts stay as they are.
-  const Lines lines = Concat({{"4.0", "I", "1", "150\t150\t", "16", "Arial", "0", "8", "0", "0", "0", "0"},
-                              OldElement("1", "Wasser/flü.", "Kreisförmiges Rohr/1", {"Quantity"}, "", "turbulent",
-                                         "1,000", "0,001")});
+  const Lines lines =
+      Concat({{"4.0", "I", "1", "150\t150\t", "16", "Arial", "0", "8", "0", "0", "0", "0"},
+              OldElement("1", "Wasser/flü.", "Kreisförmiges Rohr/1", {"Quantity"}, "", "turbulent", "1,000", "0,001")});
   const ProjectReadResult read = ReadProjectLines(lines, Texts('D'), {});
   ASSERT_EQ(read.status, ProjectReadStatus::Loaded) << read.detail;
   EXPECT_TRUE(read.appearance.us);
@@ -185,8 +185,8 @@ TEST(Version4FormatTest, GermanFileIsNotTranslated) {
 Lines Version5FrenchFile() {
   return Concat({{"5.0F", "M", "2", "150\t150\t150\t", "16", "Arial", "0", "8", "0", "0", "0", "0"},
                  OldElement("1", "Eau/liq.", "Coude circulaire/1",
-                            {"Diamètre D en mm: 100,000", "Rayon R en mm: 150,000", "Angle w en degrés: 90,000"},
-                            "", "laminaire", "1,220", "0,001"),
+                            {"Diamètre D en mm: 100,000", "Rayon R en mm: 150,000", "Angle w en degrés: 90,000"}, "",
+                            "laminaire", "1,220", "0,001"),
                  OldElement("2", "Air/gaz.", "Gicleur normalisé (DIN 1952)/1", {"Diamètre D1 en mm: 100,000"}, "",
                             "turbulent", "2,000", "0,002")});
 }
@@ -236,7 +236,8 @@ const OlderDamage kOlderDamages[] = {
     {"version4CellsShort",
      Concat({{"4.0", "M", "1", "150\t150\t", "16", "Arial", "0", "8", "0", "0", "0", "0"}, Lines(20, "x")}),
      ProjectReadStatus::EmptyRow25},
-    {"version5AbsurdCount", {"5.0F", "M", "1000000000", "150\t", "16", "Arial", "0", "8", "0", "0", "0", "0"},
+    {"version5AbsurdCount",
+     {"5.0F", "M", "1000000000", "150\t", "16", "Arial", "0", "8", "0", "0", "0", "0"},
      ProjectReadStatus::InvalidFile},
 };
 

@@ -25,15 +25,15 @@ struct CodePageCase {
 
 // Bytes from the code page 1252 table of the Unicode Consortium (MAPPINGS/VENDORS/MICSFT/WINDOWS).
 const CodePageCase kCodePage[] = {
-    {"uUmlaut", "\xC3\xBC", "\xFC"},         // ü
-    {"euro", "\xE2\x82\xAC", "\x80"},        // €
-    {"squared", "\xC2\xB2", "\xB2"},         // ²
-    {"cubed", "\xC2\xB3", "\xB3"},           // ³
-    {"degree", "\xC2\xB0", "\xB0"},          // °
-    {"sharpS", "\xC3\x9F", "\xDF"},          // ß
-    {"eAcute", "\xC3\xA9", "\xE9"},          // é
-    {"enDash", "\xE2\x80\x93", "\x96"},      // –
-    {"trademark", "\xE2\x84\xA2", "\x99"},   // ™
+    {"uUmlaut", "\xC3\xBC", "\xFC"},            // ü
+    {"euro", "\xE2\x82\xAC", "\x80"},           // €
+    {"squared", "\xC2\xB2", "\xB2"},            // ²
+    {"cubed", "\xC2\xB3", "\xB3"},              // ³
+    {"degree", "\xC2\xB0", "\xB0"},             // °
+    {"sharpS", "\xC3\x9F", "\xDF"},             // ß
+    {"eAcute", "\xC3\xA9", "\xE9"},             // é
+    {"enDash", "\xE2\x80\x93", "\x96"},         // –
+    {"trademark", "\xE2\x84\xA2", "\x99"},      // ™
     {"capitalYDiaeresis", "\xC5\xB8", "\x9F"},  // Ÿ
     {"undefinedByteKeepsItsNumber", "\xC2\x81", "\x81"},
     {"ascii", "Kreisrohr/1", "Kreisrohr/1"},
@@ -50,10 +50,10 @@ INSTANTIATE_TEST_SUITE_P(Characters, CodePageTest, ::testing::ValuesIn(kCodePage
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CodePageTest, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
-  EXPECT_EQ(Utf8ToCp1252("\xCE\xB6-Wert"), "?-Wert");        // ζ
-  EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80!"), "?!");        // an emoji
-  EXPECT_EQ(Utf8ToCp1252("a\xC3(b"), "a?(b");                // a broken sequence
-  EXPECT_EQ(Utf8ToCp1252("\xC2\x80"), "?");                  // U+0080 has no byte
+  EXPECT_EQ(Utf8ToCp1252("\xCE\xB6-Wert"), "?-Wert");  // ζ
+  EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80!"), "?!");  // an emoji
+  EXPECT_EQ(Utf8ToCp1252("a\xC3(b"), "a?(b");          // a broken sequence
+  EXPECT_EQ(Utf8ToCp1252("\xC2\x80"), "?");            // U+0080 has no byte
 }
 
 TEST(CodePageTest, EveryByteSurvivesARoundTrip) {
@@ -71,7 +71,10 @@ struct DecodeCase {
 const DecodeCase kDecodes[] = {
     {"windows1252", "Wasser/fl\xFC.\r\n0,5\r\n", {"Wasser/flü.", "0,5"}},
     {"utf8", "Wasser/fl\xC3\xBC.\r\n", {"Wasser/flü."}},
-    {"utf8WithByteOrderMark", "\xEF\xBB\xBF" "Wasser/fl\xC3\xBC.\n", {"Wasser/flü."}},
+    {"utf8WithByteOrderMark",
+     "\xEF\xBB\xBF"
+     "Wasser/fl\xC3\xBC.\n",
+     {"Wasser/flü."}},
     {"utf8LooksAreNotEnough", "fl\xC3\xBC und fl\xFC", {"flÃ¼ und flü"}},
     {"plainLineFeeds", "a\nb\n", {"a", "b"}},
     {"finalLineWithoutBreak", "a\r\nb", {"a", "b"}},
@@ -107,9 +110,7 @@ class ProjectFileTest : public ::testing::Test {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
-  void Put(const fs::path& path, const std::string& bytes) const {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
+  void Put(const fs::path& path, const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
   std::size_t FilesInFolder() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
   }
@@ -163,9 +164,7 @@ TEST_F(ProjectFileTest, MissingFileIsAnErrorValue) {
   EXPECT_EQ(messages[0].caption, "Dateifehler");
 }
 
-TEST_F(ProjectFileTest, FolderIsNotAProject) {
-  EXPECT_EQ(ReadProjectFile(folder_).error, FileError::CannotOpen);
-}
+TEST_F(ProjectFileTest, FolderIsNotAProject) { EXPECT_EQ(ReadProjectFile(folder_).error, FileError::CannotOpen); }
 
 TEST_F(ProjectFileTest, TooLargeFileIsRefusedUnread) {
   const fs::path path = folder_ / "gross.vlm";
@@ -209,7 +208,10 @@ const MessageCase kMessages[] = {
     {"invalid", ProjectReadStatus::InvalidFile, true, true, {"msgInvalidProject"}},
     {"converted", ProjectReadStatus::Loaded, true, false, {"msgConvertedProject"}},
     {"emptyRow25", ProjectReadStatus::EmptyRow25, false, false, {"msgInvalidProject"}},
-    {"convertedWithEmptyRow25", ProjectReadStatus::EmptyRow25, true, false,
+    {"convertedWithEmptyRow25",
+     ProjectReadStatus::EmptyRow25,
+     true,
+     false,
      {"msgConvertedProject", "msgInvalidProject"}},
     {"oldestWithBranches", ProjectReadStatus::Loaded, true, true, {"branch", "msgConvertedProject"}},
 };

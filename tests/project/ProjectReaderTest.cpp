@@ -144,9 +144,9 @@ TEST(ProjectReaderTest, EmptyRow25MakesTheFileInvalid) {
 
 struct DamageCase {
   const char* name;
-  int line;             // line to change, -1: none
-  const char* text;     // its new text
-  int keep;             // lines to keep (-1: all); applied after the change
+  int line;          // line to change, -1: none
+  const char* text;  // its new text
+  int keep;          // lines to keep (-1: all); applied after the change
   ProjectReadStatus status;
   bool cellsLoaded;
 };
@@ -216,8 +216,10 @@ TEST(ProjectReaderTest, RandomBytesGiveAResult) {
       const int length = static_cast<int>(random() % 600);
       for (int k = 0; k < length; ++k) {
         const unsigned pick = random() % 8;
-        bytes += pick == 0 ? '\n' : pick == 1 ? '\t' : pick < 4 ? static_cast<char>('0' + random() % 10)
-                                                                 : static_cast<char>(random() % 256);
+        bytes += pick == 0   ? '\n'
+                 : pick == 1 ? '\t'
+                 : pick < 4  ? static_cast<char>('0' + random() % 10)
+                             : static_cast<char>(random() % 256);
       }
     } else {
       bytes = real;

@@ -37,8 +37,8 @@ TEST(ProjectWriterTest, NoElementGivesTheHeaderOnly) {
   table.SetProjectTitle("Leer");
   const std::vector<std::string> lines = WriteProjectLines(table, ProjectAppearance{}, Texts('D'));
   const std::vector<std::string> expected = {
-      "6.0", "Leer", "M", "0", "markiert", "8", "unmarkiert", "1", "unmarkiert", "", "20", "20", "20", "20", "0",
-      "", "unmarkiert", "150\t", "16", "Arial", "0", "8", "0", "0", "0", "0"};
+      "6.0", "Leer", "M", "0",          "markiert", "8",  "unmarkiert", "1", "unmarkiert", "",  "20", "20", "20",
+      "20",  "0",    "",  "unmarkiert", "150\t",    "16", "Arial",      "0", "8",          "0", "0",  "0",  "0"};
   EXPECT_EQ(lines, expected);
 }
 
@@ -49,8 +49,8 @@ TEST(ProjectWriterTest, HeaderCarriesTheAppearance) {
   ASSERT_EQ(lines.size(), 26u + 26u);
   const std::vector<std::string> header(lines.begin(), lines.begin() + 26);
   const std::vector<std::string> expected = {
-      "6.0", "", "I", "1", "unmarkiert", "10", "markiert", "2", "markiert", "A4", "15", "20", "25", "10", "1",
-      "Fußzeile", "markiert", "180\t120\t", "20", "Courier New", "255", "10", "1", "0", "0", "1"};
+      "6.0", "",  "I",        "1",        "unmarkiert", "10", "markiert",    "2",   "markiert", "A4", "15", "20", "25",
+      "10",  "1", "Fußzeile", "markiert", "180\t120\t", "20", "Courier New", "255", "10",       "1",  "0",  "0",  "1"};
   EXPECT_EQ(header, expected);
 }
 

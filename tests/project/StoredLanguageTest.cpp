@@ -125,9 +125,7 @@ TEST(StoredLanguageTest, EachPassTranslatesOneEntry) {
   EXPECT_EQ(StoredDimensionText("Length of Width", Handmade()), "Length of Breite");
 }
 
-TEST(StoredLanguageTest, LastMatchingKindNameWins) {
-  EXPECT_EQ(StoredKindName("Pipe/1", Handmade()), "Rohr B/1");
-}
+TEST(StoredLanguageTest, LastMatchingKindNameWins) { EXPECT_EQ(StoredKindName("Pipe/1", Handmade()), "Rohr B/1"); }
 
 TEST(StoredLanguageTest, MissingWordsMatchNothing) {
   // A store without texts: empty words and names must not match every cell.

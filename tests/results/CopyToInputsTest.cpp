@@ -2,8 +2,8 @@
 
 #include "SampleColumns.h"
 #include "TestTexts.h"
-#include "results/ColumnBuilder.h"
 #include "catalogue/ElementLayout.h"
+#include "results/ColumnBuilder.h"
 #include "results/CopyToInputs.h"
 #include "results/TableFormat.h"
 
@@ -100,8 +100,8 @@ TEST(CopyColumnToInputs, AreaUnitOfTheFreeShapeDuct) {
   const MainForm metric = RoundTrip(sample);
   EXPECT_EQ(metric.dimensionUnits[0], 0);  // "m²"
   const MainForm us = RoundTrip(sample, {.us = true});
-  EXPECT_EQ(us.dimensionUnits[0], 1);      // "sq.yd."
-  EXPECT_EQ(us.dimensionUnits[1], 1);      // "ft."
+  EXPECT_EQ(us.dimensionUnits[0], 1);  // "sq.yd."
+  EXPECT_EQ(us.dimensionUnits[1], 1);  // "ft."
 }
 
 TEST(CopyColumnToInputs, GasDataComeBackWithTheirUnits) {

@@ -21,7 +21,7 @@ hydraulics::MainInput Input(int group, int kind) {
 hydraulics::ElementResult Result() {
   hydraulics::ElementResult result;
   result.Velocity = 0.3048L;
-  result.PressureLoss = 0.068947581976L;  // 1 psi
+  result.PressureLoss = 0.068947581976L;     // 1 psi
   result.BranchPressureLoss = 0.478802653L;  // 1 lbw./sq.ft. in mbar
   return result;
 }

@@ -8,9 +8,7 @@ namespace {
 
 const text::TextStore& German() { return testing_support::Texts('D'); }
 
-TEST(CalculationNotes, NoneForAPlainCalculation) {
-  EXPECT_TRUE(CalculationNotes({}, 1, 1, German()).empty());
-}
+TEST(CalculationNotes, NoneForAPlainCalculation) { EXPECT_TRUE(CalculationNotes({}, 1, 1, German()).empty()); }
 
 TEST(CalculationNotes, RangeNoteOfEachThrottlingDevice) {
   hydraulics::ElementOutcome outcome;

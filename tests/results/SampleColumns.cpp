@@ -17,9 +17,8 @@ Sample SampleElement(int group, int kind, text::Edition edition) {
   for (std::size_t slot = 0; slot < 5; ++slot) {
     const long double value = 40.0L + 10.0L * static_cast<long double>(slot + 1);
     sample.values.inputs[slot] = value;
-    sample.form.dimensions[slot] = layout != nullptr && layout->UsesSlot(static_cast<int>(slot))
-                                       ? FormatValue(value, 3, edition)
-                                       : std::string();
+    sample.form.dimensions[slot] =
+        layout != nullptr && layout->UsesSlot(static_cast<int>(slot)) ? FormatValue(value, 3, edition) : std::string();
   }
   sample.form.roughness = FormatValue(0.1L, 3, edition);
   sample.form.flow = FormatValue(1.0L, 3, edition);

@@ -116,8 +116,8 @@ TEST(ConvertTableUnits, MetricToUsAndBackKeepsTheValuesWithinRounding) {
         EXPECT_EQ(after.substr(0, after.find(':')), before.substr(0, before.find(':')));
       }
       const long double tolerance = 0.0005L * (1.0L + MetricPerUs(r, before)) + 1e-12L;
-      EXPECT_LE(std::fabs(*a - *b), tolerance) << group << "/" << kind << " row " << r << ": " << before << " / "
-                                               << after;
+      EXPECT_LE(std::fabs(*a - *b), tolerance)
+          << group << "/" << kind << " row " << r << ": " << before << " / " << after;
     }
   }
 }

@@ -23,10 +23,10 @@ StoredSettings Read(const MemorySettingsStore& store, text::Edition edition = 'D
 struct FirstStartCase {
   const char* name;
   text::Edition edition;
-  std::string medium;       // global text 150 of the edition
-  std::string flow;         // "1,0", with a point in 'E'
+  std::string medium;  // global text 150 of the edition
+  std::string flow;    // "1,0", with a point in 'E'
   std::string roughness;
-  int firstColumnWidth;     // 145, 150 in 'E'
+  int firstColumnWidth;  // 145, 150 in 'E'
 };
 
 class FirstStartTest : public ::testing::TestWithParam<FirstStartCase> {};
@@ -59,7 +59,9 @@ INSTANTIATE_TEST_SUITE_P(Editions, FirstStartTest,
                                            FirstStartCase{"English", 'E', "Water", "1.0", "0.1", 150},
                                            FirstStartCase{"French", 'F', "Eau", "1,0", "0,1", 145},
                                            FirstStartCase{"Dutch", 'H', "Water", "1,0", "0,1", 145}),
-                         [](const ::testing::TestParamInfo<FirstStartCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<FirstStartCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(ReadSettings, FirstStartKeepsTheElementAndTheDimensionTextsOfTheForm) {
   MainForm designer = MainForm::Defaults('D');

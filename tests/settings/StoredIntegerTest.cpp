@@ -26,10 +26,10 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{"NegativePosition", "-8", -8}, IntegerCase{"PlusSign", "+7", 7},
                       IntegerCase{"LeadingZero", "03", 3}, IntegerCase{"Missing", "", std::nullopt},
                       IntegerCase{"LeadingBlank", " 1", std::nullopt}, IntegerCase{"TrailingBlank", "1 ", std::nullopt},
-                      IntegerCase{"DecimalComma", "2,5", std::nullopt}, IntegerCase{"Hexadecimal", "0x10", std::nullopt},
-                      IntegerCase{"SignOnly", "-", std::nullopt}, IntegerCase{"TwoSigns", "+-1", std::nullopt},
-                      IntegerCase{"BeyondInt", "99999999999", std::nullopt},
-                      IntegerCase{"Word", "nein", std::nullopt}),
+                      IntegerCase{"DecimalComma", "2,5", std::nullopt},
+                      IntegerCase{"Hexadecimal", "0x10", std::nullopt}, IntegerCase{"SignOnly", "-", std::nullopt},
+                      IntegerCase{"TwoSigns", "+-1", std::nullopt},
+                      IntegerCase{"BeyondInt", "99999999999", std::nullopt}, IntegerCase{"Word", "nein", std::nullopt}),
     [](const ::testing::TestParamInfo<IntegerCase>& info) { return std::string(info.param.name); });
 
 TEST(StoredIntegerText, WritesDecimalText) {

@@ -1,7 +1,7 @@
 // Linked into window tests: one QApplication for the whole test program, offscreen.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
 
 namespace {
 

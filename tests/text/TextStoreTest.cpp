@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "text/TEncryption.h"
 #include "text/TextFiles.h"
@@ -18,8 +18,9 @@ namespace fs = std::filesystem;
 // see exactly which line and field the store reads.
 class TextFolder {
  public:
-  TextFolder() : path_(fs::temp_directory_path() / ("velmora-texts-" + std::to_string(::getpid()) + "-" +
-                                                     std::to_string(counter_++))) {
+  TextFolder()
+      : path_(fs::temp_directory_path() /
+              ("velmora-texts-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++))) {
     fs::create_directories(path_);
   }
   ~TextFolder() { fs::remove_all(path_); }
@@ -41,8 +42,9 @@ class TextFolder {
     }
     Write("varglob.gru", global, true);
     Write("varsonst.gru",
-          {"First\ta\t\tD-a\tE-a\tF-a\tH-a", "\tb\t\tD-b\tE-b\tF-b\tH-b", "MyWindow\tDatei1\t\t&Datei\t&File\t&Fichier\t&Bestand",
-           "\tNeu1\t\t&Neu\t&New\t&Nouveau\t&Nieuw", "\tEmpty\t\t\t\t\t", "Last\tz\t\tD-z\tE-z\tF-z\tH-z"},
+          {"First\ta\t\tD-a\tE-a\tF-a\tH-a", "\tb\t\tD-b\tE-b\tF-b\tH-b",
+           "MyWindow\tDatei1\t\t&Datei\t&File\t&Fichier\t&Bestand", "\tNeu1\t\t&Neu\t&New\t&Nouveau\t&Nieuw",
+           "\tEmpty\t\t\t\t\t", "Last\tz\t\tD-z\tE-z\tF-z\tH-z"},
           true);
     std::vector<std::string> catalogue;
     for (int n = 0; n < catalogueLines; ++n) {
@@ -78,7 +80,8 @@ TEST(TextStore, EachEditionReadsItsOwnColumn) {
     const char* global;
     const char* group;
     const char* kind;
-  } cases[] = {{'D', "D100", "D2", "D24"}, {'E', "E100", "E2", "E24"}, {'F', "F100", "F2", "F24"}, {'H', "H100", "H2", "H24"}};
+  } cases[] = {
+      {'D', "D100", "D2", "D24"}, {'E', "E100", "E2", "E24"}, {'F', "F100", "F2", "F24"}, {'H', "H100", "H2", "H24"}};
   for (const auto& c : cases) {
     TextStore store(c.edition);
     store.LoadTexts(folder.path());
@@ -134,7 +137,8 @@ TEST(TextStore, RecordsTextsAskedForButMissing) {
   EXPECT_EQ(store.FormText("MyWindow", "NoSuchKey"), "");
   EXPECT_EQ(store.FormText("First", "Neu1"), "");  // the key belongs to another block
   (void)store.GlobalText(160);
-  EXPECT_EQ(store.MissingTexts(), (std::set<std::string>{"MyWindow/Empty", "MyWindow/NoSuchKey", "First/Neu1", "global 160"}));
+  EXPECT_EQ(store.MissingTexts(),
+            (std::set<std::string>{"MyWindow/Empty", "MyWindow/NoSuchKey", "First/Neu1", "global 160"}));
 }
 
 TEST(TextStore, MissingOrShortFilesStopTheLoadAndKeepThePreviousTexts) {
@@ -191,8 +195,7 @@ TEST(TextStore, RandomlyDamagedFilesGiveAnErrorOrTextsButNeverACrash) {
     try {
       store.LoadTexts(folder.path());
       (void)store.GlobalText(100);
-    } catch (const TextFileError&) {
-    }
+    } catch (const TextFileError&) {}
   }
 }
 

@@ -24,9 +24,9 @@ std::vector<std::string> ScrambleLines(const std::vector<std::string>& lines, in
   out.reserve(lines.size());
   std::uniform_int_distribution<int> byte(0, 255);
   for (const std::string& line : lines) {
-    out.push_back(line.empty() ? std::string()
-                               : text::ScrambleWithSeed(line, text::KeyOfSlot(slot),
-                                                        static_cast<unsigned char>(byte(seeds))));
+    out.push_back(line.empty()
+                      ? std::string()
+                      : text::ScrambleWithSeed(line, text::KeyOfSlot(slot), static_cast<unsigned char>(byte(seeds))));
   }
   return out;
 }

@@ -50,8 +50,7 @@ int ParseLineNumber(const std::string& text, const fs::path& source) {
   int value = -1;
   try {
     value = std::stoi(text, &used);
-  } catch (const std::exception&) {
-  }
+  } catch (const std::exception&) {}
   if (used != text.size() || value < 0 || value > kLastGlobalLine) {
     throw std::runtime_error(source.string() + ": bad line number '" + text + "'");
   }
@@ -129,10 +128,10 @@ std::vector<std::string> CatalogueLines(const fs::path& source) {
 int Texts(const fs::path& sourceDir, const fs::path& outputDir) {
   std::mt19937 seeds(kReproducibleSeed);
   fs::create_directories(outputDir);
-  velmora::tools::WriteLinesAtomically(
-      outputDir / "varsonst.gru", velmora::tools::ScrambleLines(FormLines(sourceDir / "forms"), 3, seeds));
-  velmora::tools::WriteLinesAtomically(
-      outputDir / "varglob.gru", velmora::tools::ScrambleLines(GlobalLines(sourceDir / "global.tsv"), 3, seeds));
+  velmora::tools::WriteLinesAtomically(outputDir / "varsonst.gru",
+                                       velmora::tools::ScrambleLines(FormLines(sourceDir / "forms"), 3, seeds));
+  velmora::tools::WriteLinesAtomically(outputDir / "varglob.gru",
+                                       velmora::tools::ScrambleLines(GlobalLines(sourceDir / "global.tsv"), 3, seeds));
   velmora::tools::WriteLinesAtomically(outputDir / "elemente.gru", CatalogueLines(sourceDir / "elements.tsv"));
   return 0;
 }

@@ -20,8 +20,7 @@ const char* const kEdits[] = {"Va1_Edit", "Va2_Edit", "Va3_Edit", "Va4_Edit", "V
 class Checker {
  public:
   Checker(const hydraulics::MainInput& input, const text::TextStore& texts, const ElementLayout& layout)
-      : texts_(texts), layout_(layout),
-        values_{input.Input1, input.Input2, input.Input3, input.Input4, input.Input5} {}
+      : texts_(texts), layout_(layout), values_{input.Input1, input.Input2, input.Input3, input.Input4, input.Input5} {}
 
   long double operator[](int slot) const { return values_[static_cast<std::size_t>(slot - 1)]; }
 
@@ -29,8 +28,7 @@ class Checker {
     for (const int slot : slots) Limits(slot, units::kPositive);
   }
   void Limits(int slot, const units::ValueLimits& limits) {
-    const text::Messages found =
-        units::CheckValue(texts_, limits, Label(slot), kEdits[slot - 1], (*this)[slot]);
+    const text::Messages found = units::CheckValue(texts_, limits, Label(slot), kEdits[slot - 1], (*this)[slot]);
     messages_.insert(messages_.end(), found.begin(), found.end());
   }
   void Add(const text::Messages& found) { messages_.insert(messages_.end(), found.begin(), found.end()); }
@@ -216,7 +214,8 @@ std::string Symbol(const SlotLayout& slot) {
 // A limit on a ratio is named by the numerator's label with both symbols ("Höhe H/B").
 std::string LimitLabel(const text::TextStore& texts, const ElementLayout& layout, const hydraulics::InputLimit& limit) {
   const SlotLayout& slot = layout.slotLayouts[static_cast<std::size_t>(limit.Slot - 1)];
-  if (limit.Quantity == hydraulics::LimitQuantity::Slot) return texts.GlobalText(slot.labelText) + std::string(slot.symbol);
+  if (limit.Quantity == hydraulics::LimitQuantity::Slot)
+    return texts.GlobalText(slot.labelText) + std::string(slot.symbol);
   const SlotLayout& over = layout.slotLayouts[static_cast<std::size_t>(limit.OverSlot - 1)];
   std::string ratio = Symbol(slot) + "/" + Symbol(over);
   if (limit.Quantity == hydraulics::LimitQuantity::RatioSquared) ratio = "(" + ratio + ")²";
@@ -293,8 +292,8 @@ text::Messages CheckElement(const hydraulics::MainInput& input, const text::Text
   if (c.Empty()) c.Add(CheckTableRanges(input, texts, *layout));
   if (layout->roughness) {
     // A wall roughness below zero has no meaning; zero is a hydraulically smooth wall.
-    const text::Messages rough = units::CheckValue(texts, {.allowZero = true}, texts.FormText("MyWindow", "Label4"),
-                                                   "Edit2", input.Input6);
+    const text::Messages rough =
+        units::CheckValue(texts, {.allowZero = true}, texts.FormText("MyWindow", "Label4"), "Edit2", input.Input6);
     c.Add(rough);
   }
   return c.Take();

@@ -10,8 +10,8 @@ inline constexpr long double LaminarLimit = 2320.0L;
 
 // Linear interpolation with the upper point first:
 // yLower + (x − xLower)·(yUpper − yLower)/(xUpper − xLower).
-inline long double Interpolate(long double yUpper, long double yLower, long double xUpper,
-                               long double xLower, long double x) {
+inline long double Interpolate(long double yUpper, long double yLower, long double xUpper, long double xLower,
+                               long double x) {
   return yLower + (x - xLower) * (yUpper - yLower) / (xUpper - xLower);
 }
 

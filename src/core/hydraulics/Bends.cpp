@@ -13,20 +13,18 @@ namespace velmora::hydraulics {
 namespace {
 
 // Angle factor A of the local part of a bend, over δ (at most 90).
-constexpr TablePoint kBendAnglePoints[] = {{0, 0},       {20, 0.067L}, {30, 0.099L}, {45, 0.136L},
-                                           {60, 0.17L},  {75, 0.195L}, {90, 0.21L}};
+constexpr TablePoint kBendAnglePoints[] = {{0, 0},      {20, 0.067L}, {30, 0.099L}, {45, 0.136L},
+                                           {60, 0.17L}, {75, 0.195L}, {90, 0.21L}};
 constexpr PointTable kBendAngleFactor{kBendAnglePoints, Outside::Zero, Outside::HoldEnd};
 
 constexpr TablePoint kSegmentBendPoints[] = {{0, 0}, {30, 0.1L}, {45, 0.15L}, {60, 0.2L}, {90, 0.25L}};
 constexpr PointTable kSegmentBend{kSegmentBendPoints, Outside::Zero, Outside::Zero};
 
-constexpr TablePoint kCastIronBendPoints[] = {{50, 1.3L},  {100, 1.5L}, {200, 1.8L},
-                                              {300, 2.1L}, {400, 2.2L}};
+constexpr TablePoint kCastIronBendPoints[] = {{50, 1.3L}, {100, 1.5L}, {200, 1.8L}, {300, 2.1L}, {400, 2.2L}};
 constexpr PointTable kCastIronBend{kCastIronBendPoints, Outside::Zero, Outside::HoldEnd};
 
-constexpr TablePoint kRectangularBendPoints[] = {{0.2L, 1.8L}, {1, 1.0L},  {1.5L, 0.5L}, {2, 0.45L},
-                                                 {3, 0.4L},    {4, 0.42L}, {5, 0.48L},   {6, 0.56L},
-                                                 {7, 0.59L},   {8, 0.6L}};
+constexpr TablePoint kRectangularBendPoints[] = {{0.2L, 1.8L}, {1, 1.0L},  {1.5L, 0.5L}, {2, 0.45L}, {3, 0.4L},
+                                                 {4, 0.42L},   {5, 0.48L}, {6, 0.56L},   {7, 0.59L}, {8, 0.6L}};
 constexpr PointTable kRectangularBend{kRectangularBendPoints, Outside::Zero, Outside::HoldEnd};
 
 // K of laminar mitre elbows over δ: 6.0 up to 30°, 1.3 from 90° on.
@@ -49,8 +47,8 @@ BendRegime BendRoughnessRegime(long double k, long double D, long double Re) {
   return regime;
 }
 
-BendCoefficient BendZeta(long double lambda, long double k, long double delta, long double R,
-                         long double D, long double Re) {
+BendCoefficient BendZeta(long double lambda, long double k, long double delta, long double R, long double D,
+                         long double Re) {
   const long double friction = 0.0175L * lambda * (R / D) * delta;
   const long double A = TableValue(kBendAngleFactor, std::min(delta, 90.0L));
   const long double r = k / D;
@@ -63,12 +61,8 @@ BendCoefficient BendZeta(long double lambda, long double k, long double delta, l
     case BendRegime::HydraulicallySmooth:  // reached only with Re ≥ Re* > 200000
       local = s;
       break;
-    case BendRegime::Transition:
-      local = 58.5L * s / Power(Re, 1.0L / 3.0L);
-      break;
-    case BendRegime::FullyRough:
-      local = 2.0L * s;
-      break;
+    case BendRegime::Transition: local = 58.5L * s / Power(Re, 1.0L / 3.0L); break;
+    case BendRegime::FullyRough: local = 2.0L * s; break;
     case BendRegime::NearlyRough:  // later rules overwrite earlier ones
       if (Re >= kBendRoughRe && r <= 0.001L) local = (1000.0L * r + 1.0L) * s;
       if (limit <= Re && Re <= kBendRoughRe && r <= 0.001L) local = 64.0L * lambda0 * (1000.0L * r + 1.0L) * s;

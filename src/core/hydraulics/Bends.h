@@ -18,8 +18,8 @@ struct BendCoefficient {
 };
 
 // `BendZeta`(λ, k, δ, R, D) at Re, λ the pipe's friction factor.
-BendCoefficient BendZeta(long double lambda, long double k, long double delta, long double R,
-                         long double D, long double Re);
+BendCoefficient BendZeta(long double lambda, long double k, long double delta, long double R, long double D,
+                         long double Re);
 
 // The laminar bend: with De = √(D/(2R))·Re/2, ζ = 0.082·δ/Re^0.45·(R/D)^0.725 above De = 1000,
 // else 0.415·δ·(R/D)/Re·De^0.36.

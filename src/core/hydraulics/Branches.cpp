@@ -26,18 +26,15 @@ constexpr TablePoint kDividingK[10][5] = {
     {{0, 0}, {30, 6.0L}, {45, 3.0L}, {60, 2.3L}, {90, 1.3L}},
 };
 
-constexpr TablePoint kStraightBreechesPoints[] = {{0, 0},     {10, 0.1L}, {30, 0.3L},
-                                                  {45, 0.7L}, {60, 1.0L}, {90, 1.4L}};
+constexpr TablePoint kStraightBreechesPoints[] = {{0, 0}, {10, 0.1L}, {30, 0.3L}, {45, 0.7L}, {60, 1.0L}, {90, 1.4L}};
 constexpr PointTable kStraightBreeches{kStraightBreechesPoints, Outside::Zero, Outside::Zero};
 
-constexpr TablePoint kCurvedBreechesPoints[] = {{0.5L, 1.1L}, {0.75L, 0.6L}, {1, 0.4L},
-                                                {1.5L, 0.25L}, {2, 0.2L}};
+constexpr TablePoint kCurvedBreechesPoints[] = {{0.5L, 1.1L}, {0.75L, 0.6L}, {1, 0.4L}, {1.5L, 0.25L}, {2, 0.2L}};
 constexpr PointTable kCurvedBreeches{kCurvedBreechesPoints, Outside::Zero, Outside::Zero};
 
 }  // namespace
 
-BranchCoefficients DividingBranchZeta(long double q, long double n, long double R, long double d1,
-                                      long double alpha) {
+BranchCoefficients DividingBranchZeta(long double q, long double n, long double R, long double d1, long double alpha) {
   const long double p = 1.0L - q;
   const long double tanBeta = std::tan(Radians((180.0L - alpha) / 2.0L));
   const long double zeta = 0.03L * p * p - 0.2L * q * p + 0.35L * q * q;
@@ -56,27 +53,25 @@ long double DividingLaminarFactor(long double q, long double n, long double alph
   return TableValue(angle, alpha);
 }
 
-BranchCoefficients DividingBranchLaminarZeta(const BranchCoefficients& turbulent, long double q,
-                                             long double n, long double alpha, long double Re) {
+BranchCoefficients DividingBranchLaminarZeta(const BranchCoefficients& turbulent, long double q, long double n,
+                                             long double alpha, long double Re) {
   return {3.0L * turbulent.Zeta + 33.0L / Re,
           turbulent.Zeta2 * (1.0L + DividingLaminarFactor(q, n, alpha)) + 150.0L / Re};
 }
 
-BranchCoefficients CombiningBranchZeta(long double q, long double n, long double R, long double d1,
-                                       long double alpha) {
+BranchCoefficients CombiningBranchZeta(long double q, long double n, long double R, long double d1, long double alpha) {
   const long double p = 1.0L - q;
   const long double o = q * p * (2.0L - n);
   const long double rho = std::sqrt(R / d1);
   const long double c = std::cos(Radians(alpha));
-  const long double zeta =
-      0.03L * p * p + o - ((1.62L - rho) * (c / n - 1.0L) + 1.0L - 0.38L * (1.0L - n)) * q * q;
-  const long double zeta2 = o - 0.92L * p * p -
-                            q * q * ((1.2L - rho) * (c / n - 1.0L) + 0.8L * (1.0L - 1.0L / (n * n)) - c * (1.0L - n) / n);
+  const long double zeta = 0.03L * p * p + o - ((1.62L - rho) * (c / n - 1.0L) + 1.0L - 0.38L * (1.0L - n)) * q * q;
+  const long double zeta2 =
+      o - 0.92L * p * p - q * q * ((1.2L - rho) * (c / n - 1.0L) + 0.8L * (1.0L - 1.0L / (n * n)) - c * (1.0L - n) / n);
   return {zeta, zeta2};
 }
 
-BranchCoefficients CombiningBranchLaminarZeta(const BranchCoefficients& turbulent, long double q,
-                                              long double n, long double Re) {
+BranchCoefficients CombiningBranchLaminarZeta(const BranchCoefficients& turbulent, long double q, long double n,
+                                              long double Re) {
   long double u = 1.2L - q;
   if (n <= 0.35L) {
     u = 1.8L - q;
@@ -128,9 +123,7 @@ LawOutput BranchPiece(const LawInput& x) {
 
 LawOutput StraightBreeches(const LawInput& x) { return Fitting(StraightBreechesZeta(x.In.Input2), x); }
 
-LawOutput CurvedBreeches(const LawInput& x) {
-  return Fitting(CurvedBreechesZeta(x.In.Input2 / x.In.Input1), x);
-}
+LawOutput CurvedBreeches(const LawInput& x) { return Fitting(CurvedBreechesZeta(x.In.Input2 / x.In.Input1), x); }
 
 }  // namespace
 

@@ -11,23 +11,21 @@ struct BranchCoefficients {
 };
 
 // 5/5 dividing flow, turbulent.
-BranchCoefficients DividingBranchZeta(long double q, long double n, long double R, long double d1,
-                                      long double alpha);
+BranchCoefficients DividingBranchZeta(long double q, long double n, long double R, long double d1, long double alpha);
 
 // The factor K of the laminar branch ζ₂ of a dividing flow.
 long double DividingLaminarFactor(long double q, long double n, long double alpha);
 
 // 5/5 dividing flow, laminar: ζ = 3·ζturb + 33/Re; ζ₂ = ζ₂turb·(1 + K) + 150/Re.
-BranchCoefficients DividingBranchLaminarZeta(const BranchCoefficients& turbulent, long double q,
-                                             long double n, long double alpha, long double Re);
+BranchCoefficients DividingBranchLaminarZeta(const BranchCoefficients& turbulent, long double q, long double n,
+                                             long double alpha, long double Re);
 
 // 5/6 combining flow, turbulent.
-BranchCoefficients CombiningBranchZeta(long double q, long double n, long double R, long double d1,
-                                       long double alpha);
+BranchCoefficients CombiningBranchZeta(long double q, long double n, long double R, long double d1, long double alpha);
 
 // 5/6 combining flow, laminar: ζ = u·(1 − q)² − (q/n)²·(1.6 − 0.3·n) + 2·ζturb; ζ₂ = 150/Re + 2·ζ₂turb.
-BranchCoefficients CombiningBranchLaminarZeta(const BranchCoefficients& turbulent, long double q,
-                                              long double n, long double Re);
+BranchCoefficients CombiningBranchLaminarZeta(const BranchCoefficients& turbulent, long double q, long double n,
+                                              long double Re);
 
 // 5/1 sharp-edged tee: ζ = 1 + 0.075·(d1/d2)⁴.
 long double SharpTeeZeta(long double d1, long double d2);

@@ -19,9 +19,7 @@ inline long double PipeVelocityRectangular(long double Q, long double a, long do
 }
 
 // Hydraulic diameter of a rectangle, 2ab/(a + b), in mm.
-inline long double HydraulicDiameterRectangular(long double a, long double b) {
-  return 2.0L * a * b / (a + b);
-}
+inline long double HydraulicDiameterRectangular(long double a, long double b) { return 2.0L * a * b / (a + b); }
 
 // Annulus of outer diameter D and inner diameter d: v = Q·4·10000/((D² − d²)·36π).
 inline long double PipeVelocityAnnular(long double Q, long double D, long double d) {
@@ -33,9 +31,7 @@ inline long double PipeVelocityAnnular(long double Q, long double D, long double
 inline long double PipeVelocityFreeShape(long double Q, long double A) { return Q / (A * 3600.0L); }
 
 // Hydraulic diameter of a free-shape duct, A·4/U·1000, in mm (A in m², U in m).
-inline long double HydraulicDiameterFreeShape(long double A, long double U) {
-  return A * 4.0L / U * 1000.0L;
-}
+inline long double HydraulicDiameterFreeShape(long double A, long double U) { return A * 4.0L / U * 1000.0L; }
 
 // Re = v·ρ·dh·1000/η (dh in mm, η in 10⁻⁶ kg/(m·s)).
 inline long double Reynolds(long double v, long double rho, long double dh, long double eta) {

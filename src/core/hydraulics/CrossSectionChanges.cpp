@@ -25,9 +25,7 @@ constexpr std::size_t kContractionColumns = std::size(kContractionRe);
 
 }  // namespace
 
-long double SuddenExpansionZeta(long double d1, long double d2) {
-  return Square(Square(d1 / d2) - 1.0L);
-}
+long double SuddenExpansionZeta(long double d1, long double d2) { return Square(Square(d1 / d2) - 1.0L); }
 
 long double SuddenExpansionLaminarZeta(long double d1, long double d2, long double Re) {
   if (Re < 10.0L) return 30.0L / Re;
@@ -37,8 +35,7 @@ long double SuddenExpansionLaminarZeta(long double d1, long double d2, long doub
   const long double x = std::log10(Re);
   if (Re < 500.0L) {
     return 3.62536L + 10.744L * m2 - 4.41041L * m4 + (33.40344L * m4 - 18.13L - 56.77855L * m2) / x +
-           (30.8558L + 99.9542L * m2 - 62.78L * m4) / (x * x) +
-           (33.8053L * m4 - 13.217L - 53.9555L * m2) / (x * x * x);
+           (30.8558L + 99.9542L * m2 - 62.78L * m4) / (x * x) + (33.8053L * m4 - 13.217L - 53.9555L * m2) / (x * x * x);
   }
   return -8.44556L - 26.163L * m2 - 5.38086L * m4 + x * (3.9978L * m4 + 18.5372L * m2 + 6.007L) +
          x * x * (-1.02318L - 3.0916L * m2 - 0.680943L * m4);
@@ -49,11 +46,9 @@ long double GradualExpansionZeta(long double d1, long double d2, long double del
   const long double theta = Radians(delta);
   const long double a = 0.0282L * delta;
   const long double friction =
-      (1.0L - t * t) * (lambda * ((d2 - d1) / 2.0L / std::tan(theta)) / d1 / 4.0L) /
-      (1.0L / std::sqrt(t) - 1.0L);
+      (1.0L - t * t) * (lambda * ((d2 - d1) / 2.0L / std::tan(theta)) / d1 / 4.0L) / (1.0L / std::sqrt(t) - 1.0L);
   const long double local =
-      (std::tanh(a) + 522.0L * Power(delta / 50.0L, 4.365L) * std::exp(-0.16L * delta)) *
-      Square(1.0L - t);
+      (std::tanh(a) + 522.0L * Power(delta / 50.0L, 4.365L) * std::exp(-0.16L * delta)) * Square(1.0L - t);
   return friction + local;
 }
 

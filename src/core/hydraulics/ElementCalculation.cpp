@@ -53,9 +53,9 @@ void Settle(T& value) {
 }
 
 bool AllFinite(const ElementResult& r) {
-  const long double values[] = {r.Velocity, r.Velocity2, r.HydraulicDiameter, r.Reynolds, r.Reynolds2,
-                                r.Lambda,   r.Zeta,      r.Zeta2,             r.PressureLoss,
-                                r.BranchPressureLoss};
+  const long double values[] = {
+      r.Velocity, r.Velocity2, r.HydraulicDiameter, r.Reynolds,          r.Reynolds2, r.Lambda,
+      r.Zeta,     r.Zeta2,     r.PressureLoss,      r.BranchPressureLoss};
   for (const long double v : values) {
     if (!std::isfinite(v)) return false;
   }
@@ -115,8 +115,7 @@ ElementOutcome CalculateElement(const MainInput& in, const CalculationOptions& o
   out.RangeNote = messages && lawOut.RangeNote;
 
   if (in.Gas) {
-    const GasCorrected gas = GasCorrection(r.PressureLoss, in.InletPressure, in.InletTemperature,
-                                           in.OutletTemperature);
+    const GasCorrected gas = GasCorrection(r.PressureLoss, in.InletPressure, in.InletTemperature, in.OutletTemperature);
     if (gas.Limit) {
       out.GasLimit = true;
       return out;

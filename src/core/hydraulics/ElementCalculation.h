@@ -23,11 +23,11 @@ struct CalculationOptions {
 // One element calculation with its notes.
 struct ElementOutcome {
   ElementResult result;
-  bool Laminar = false;         // the laminar law was chosen (false for 13/1, which has no regime)
-  bool LaminarWarning = false;  // laminar flow through an element without laminar law
-  bool RangeNote = false;       // group 9: Re outside the law's range of validity
-  bool GasLimit = false;        // the gas loss exceeds half the inlet pressure: no result
-  bool Error = false;           // arithmetic fault or unknown element: no result
+  bool Laminar = false;               // the laminar law was chosen (false for 13/1, which has no regime)
+  bool LaminarWarning = false;        // laminar flow through an element without laminar law
+  bool RangeNote = false;             // group 9: Re outside the law's range of validity
+  bool GasLimit = false;              // the gas loss exceeds half the inlet pressure: no result
+  bool Error = false;                 // arithmetic fault or unknown element: no result
   const char* ErrorReason = nullptr;  // short English reason when Error, else nullptr
 };
 

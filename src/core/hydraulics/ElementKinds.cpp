@@ -8,8 +8,8 @@ namespace {
 
 using M = MainSection;
 using S = SecondSection;
-constexpr bool W = true;  // laminar warning
-constexpr bool R2 = true; // regime by Re₂
+constexpr bool W = true;   // laminar warning
+constexpr bool R2 = true;  // regime by Re₂
 
 constexpr ElementKindInfo kKinds[] = {
     // group 1: straight ducts

@@ -12,10 +12,10 @@ namespace velmora::hydraulics::laws {
 struct LawInput {
   const ElementKindInfo& Kind;
   const MainInput& In;
-  const ElementResult& Flow;       // v, v₂, dh, Re, Re₂
-  bool Laminar;                    // the regime decision
-  int Option;                      // the two-way option in effect, 0 or 1
-  const long double* StoredZeta;   // system-curve mode: the stored ζ (6/2, 9/7), else nullptr
+  const ElementResult& Flow;      // v, v₂, dh, Re, Re₂
+  bool Laminar;                   // the regime decision
+  int Option;                     // the two-way option in effect, 0 or 1
+  const long double* StoredZeta;  // system-curve mode: the stored ζ (6/2, 9/7), else nullptr
 };
 
 struct LawOutput {

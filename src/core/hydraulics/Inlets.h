@@ -9,8 +9,6 @@ namespace velmora::hydraulics {
 long double InletZetaInfinity(int kind, int option, long double delta);
 
 // Laminar inlets: ζ = 30/Re + ζ∞.
-inline long double InletLaminarZeta(long double zetaInfinity, long double Re) {
-  return 30.0L / Re + zetaInfinity;
-}
+inline long double InletLaminarZeta(long double zetaInfinity, long double Re) { return 30.0L / Re + zetaInfinity; }
 
 }  // namespace velmora::hydraulics

@@ -20,8 +20,8 @@ struct InputLimit {
   int Group;
   int Kind;
   LimitQuantity Quantity;
-  int Slot;          // the slot of the value (the numerator of a ratio), 1 … 6
-  int OverSlot;      // the denominator slot of a ratio, 0 for a plain slot
+  int Slot;      // the slot of the value (the numerator of a ratio), 1 … 6
+  int OverSlot;  // the denominator slot of a ratio, 0 for a plain slot
   long double Min;
   long double Max;
   bool CheckMin;     // the value must not be below Min (Min itself passes)

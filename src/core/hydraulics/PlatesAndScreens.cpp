@@ -14,10 +14,10 @@ namespace {
 constexpr TablePoint kWireScreenFactorPoints[] = {{50, 1.4L}, {100, 1.2L}, {200, 1.08L}, {300, 1.05L}, {600, 1.0L}};
 constexpr PointTable kWireScreenFactor{kWireScreenFactorPoints, Outside::Zero, Outside::HoldEnd};
 
-constexpr TablePoint kYStrainerPoints[] = {
-    {17.3L, 3.07L},  {22.3L, 3.25L},  {28.5L, 2.14L},  {37.2L, 2.58L},  {43.1L, 2.83L},  {54.5L, 3.11L},
-    {70.3L, 3.51L},  {82.5L, 4.02L},  {107.1L, 3.92L}, {131.7L, 3.49L}, {159.3L, 3.26L}, {207.3L, 5.5L},
-    {260.4L, 3.8L},  {309.7L, 4.2L},  {341.4L, 4.2L},  {392.2L, 3.5L}};
+constexpr TablePoint kYStrainerPoints[] = {{17.3L, 3.07L},  {22.3L, 3.25L},  {28.5L, 2.14L},  {37.2L, 2.58L},
+                                           {43.1L, 2.83L},  {54.5L, 3.11L},  {70.3L, 3.51L},  {82.5L, 4.02L},
+                                           {107.1L, 3.92L}, {131.7L, 3.49L}, {159.3L, 3.26L}, {207.3L, 5.5L},
+                                           {260.4L, 3.8L},  {309.7L, 4.2L},  {341.4L, 4.2L},  {392.2L, 3.5L}};
 constexpr PointTable kYStrainer{kYStrainerPoints, Outside::HoldEnd, Outside::HoldEnd};
 
 // 0.70710678118654752440 = √0.5
@@ -30,9 +30,7 @@ long double InletTerm(long double f, long double x) {
 
 }  // namespace
 
-long double ThinPlateZeta(long double f) {
-  return Square(0.707L * Power(1.0L - f, 0.375L) + 1.0L - f) / (f * f);
-}
+long double ThinPlateZeta(long double f) { return Square(0.707L * Power(1.0L - f, 0.375L) + 1.0L - f) / (f * f); }
 
 long double ThinPlateLaminarZeta(long double f, long double Re) {
   const long double x = std::log10(Re);
@@ -48,10 +46,10 @@ long double ThickPlateZeta(long double f, long double thickness, long double hol
   const long double t = std::tanh((thickness / hole - 0.657L) * 2.264L);
   const long double x = std::log10(Re);
   const long double m = 1.0L - f;
-  return (1.0L / (f * f)) *
-         (InletTerm(f, x) + (m * (kRootHalf * (1.0L - t) * std::sqrt(m) + 0.5L) + m * m) *
-                                (0.26L * std::tanh(1.04L * (x - 4.0L)) + 0.74L) +
-          0.02L * thickness / hole);
+  return (1.0L / (f * f)) * (InletTerm(f, x) +
+                             (m * (kRootHalf * (1.0L - t) * std::sqrt(m) + 0.5L) + m * m) *
+                                 (0.26L * std::tanh(1.04L * (x - 4.0L)) + 0.74L) +
+                             0.02L * thickness / hole);
 }
 
 long double WireScreenZeta(long double f) { return Square(1.0L / f - 1.0L) + 1.3L * (1.0L - f); }
@@ -105,8 +103,8 @@ LawOutput HatScreen(const LawInput& x) { return Fitting(4.0L, x); }
 
 Law PlateAndScreenLaw(int group, int kind) {
   constexpr Law kGroup10[] = {&ThinPlate, &ThinPlate, &ThickPlate, &ThickPlate};
-  constexpr Law kGroup11[] = {&ThinPlate,  &ThinPlate,  &WireScreen,     &WireScreen, &DoubleGrid,
-                              &DoubleGrid, &YStrainer,  &BasketStrainer, &HatScreen};
+  constexpr Law kGroup11[] = {&ThinPlate,  &ThinPlate, &WireScreen,     &WireScreen, &DoubleGrid,
+                              &DoubleGrid, &YStrainer, &BasketStrainer, &HatScreen};
   if (group == 10 && kind >= 1 && kind <= 4) return kGroup10[kind - 1];
   if (group == 11 && kind >= 1 && kind <= 9) return kGroup11[kind - 1];
   return nullptr;

@@ -10,8 +10,7 @@ namespace {
 void PrepareMainSection(MainSection section, const MainInput& in, ElementResult& r) {
   const long double Q = in.VolumeFlow;
   switch (section) {
-    case MainSection::None:
-      return;
+    case MainSection::None: return;
     case MainSection::Circular:
       r.Velocity = PipeVelocityCircular(Q, in.Input1);
       r.HydraulicDiameter = in.Input1;
@@ -36,8 +35,7 @@ void PrepareSecondSection(const ElementKindInfo& kind, const MainInput& in, Elem
   const long double rho = in.Density;
   const long double eta = in.Viscosity;
   switch (kind.Second) {
-    case SecondSection::None:
-      return;
+    case SecondSection::None: return;
     case SecondSection::Circular:
       r.Velocity2 = PipeVelocityCircular(in.VolumeFlow, in.Input2);
       r.Reynolds2 = Reynolds(r.Velocity2, rho, in.Input2, eta);
@@ -54,9 +52,7 @@ void PrepareSecondSection(const ElementKindInfo& kind, const MainInput& in, Elem
       r.Velocity2 = PipeVelocityCircular(in.VolumeFlow, in.Input2);
       r.Reynolds2 = r.Reynolds * in.Input1 / in.Input2;
       return;
-    case SecondSection::Openings:
-      r.Velocity2 = r.Velocity * 100.0L / SlotValue(in, kind.OpeningSlot);
-      return;
+    case SecondSection::Openings: r.Velocity2 = r.Velocity * 100.0L / SlotValue(in, kind.OpeningSlot); return;
     case SecondSection::Rectangular:
       r.Velocity2 = PipeVelocityRectangular(in.VolumeFlow, in.Input3, in.Input4);
       // The second Reynolds number belongs to the second section: its velocity and its

@@ -5,15 +5,12 @@
 namespace velmora::hydraulics {
 
 // Straight duct of length L (m) and (hydraulic) diameter d (mm): Δp = v²·ρ·L·λ·0.01/(2·d).
-inline long double PipePressureLoss(long double d, long double v, long double rho, long double L,
-                                    long double lambda) {
+inline long double PipePressureLoss(long double d, long double v, long double rho, long double L, long double lambda) {
   return v * v * rho * L * lambda * 0.01L / (2.0L * d);
 }
 
 // The resistance coefficient of a straight duct, ζ = λ·L/d·1000.
-inline long double PipeZeta(long double lambda, long double L, long double d) {
-  return lambda * L / d * 1000.0L;
-}
+inline long double PipeZeta(long double lambda, long double L, long double d) { return lambda * L / d * 1000.0L; }
 
 // A fitting: Δp = ζ/2/100000·ρ·v², ζ referred to v.
 inline long double FittingPressureLoss(long double zeta, long double rho, long double v) {
@@ -26,9 +23,7 @@ inline long double BranchPressureLossMbar(long double zeta2, long double rho, lo
 }
 
 // Geodetic height H (m): Δp = ρ·9.81·H/100000; negative H is a pressure gain.
-inline long double HeightPressureChange(long double rho, long double H) {
-  return rho * 9.81L * H / 100000.0L;
-}
+inline long double HeightPressureChange(long double rho, long double H) { return rho * 9.81L * H / 100000.0L; }
 
 // Change of kinetic energy from v1 to v2: Δp = (v2² − v1²)·(ρ/2)/100000.
 inline long double DynamicPressureChange(long double v1, long double v2, long double rho) {
@@ -37,8 +32,8 @@ inline long double DynamicPressureChange(long double v1, long double v2, long do
 
 // The compressible correction of an incompressibly computed loss.
 struct GasCorrected {
-  bool Limit = false;             // the element cannot be calculated for this gas
-  long double PressureLoss = 0;   // the corrected loss (bar) when not Limit
+  bool Limit = false;            // the element cannot be calculated for this gas
+  long double PressureLoss = 0;  // the corrected loss (bar) when not Limit
 };
 
 // Corrects Δp for a gas of absolute inlet pressure p1 (bar), inlet and outlet temperatures

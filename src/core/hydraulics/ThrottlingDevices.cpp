@@ -10,7 +10,7 @@ namespace velmora::hydraulics {
 
 namespace {
 
-constexpr TablePoint kVenturiFirstPoints[] = {{0.1L, 13}, {0.2L, 3},     {0.3L, 1},
+constexpr TablePoint kVenturiFirstPoints[] = {{0.1L, 13},   {0.2L, 3},     {0.3L, 1},
                                               {0.4L, 0.5L}, {0.5L, 0.27L}, {0.6L, 0.15L}};
 constexpr TablePoint kVenturiSecondPoints[] = {{0.1L, 22},   {0.2L, 5},    {0.3L, 1.8L},
                                                {0.4L, 0.8L}, {0.5L, 0.4L}, {0.6L, 0.2L}};
@@ -38,9 +38,7 @@ long double OrificeDischargeCoefficient(long double beta, long double D, long do
   return C;
 }
 
-long double SharpOrificeZeta(long double n) {
-  return Square((1.0L - n) + 0.707L * Power(1.0L - n, 0.375L)) / (n * n);
-}
+long double SharpOrificeZeta(long double n) { return Square((1.0L - n) + 0.707L * Power(1.0L - n, 0.375L)) / (n * n); }
 
 long double RoundedOrificeZeta(long double n, long double r, long double d) {
   const long double t = std::tanh(13.9L * r / d);
@@ -54,11 +52,10 @@ long double ThickOrificeZeta(long double beta, long double l, long double d, lon
   const long double y = std::log10(Re2 * beta);
   const long double m = 1.0L - n;
   // 0.70710678118654752440 = √0.5
-  return (1.0L / (n * n)) *
-         (0.39L * std::exp(-18.34L * Power(n, 3.5L)) * std::exp(-1.078L * (y - 3.0L)) +
-          (m * (0.70710678118654752440L * (1.0L - t) * std::sqrt(m) + 0.5L) + m * m) *
-              (0.26L * std::tanh(1.04L * (y - 4.0L)) + 0.74L) +
-          l * lambda / d);
+  return (1.0L / (n * n)) * (0.39L * std::exp(-18.34L * Power(n, 3.5L)) * std::exp(-1.078L * (y - 3.0L)) +
+                             (m * (0.70710678118654752440L * (1.0L - t) * std::sqrt(m) + 0.5L) + m * m) *
+                                 (0.26L * std::tanh(1.04L * (y - 4.0L)) + 0.74L) +
+                             l * lambda / d);
 }
 
 long double NozzleDischargeCoefficient(long double beta, long double Re) {
@@ -126,7 +123,7 @@ LawOutput VenturiNozzle(const LawInput& x) {
 }  // namespace
 
 Law ThrottlingDeviceLaw(int kind) {
-  constexpr Law kLaws[] = {&IsoOrifice, &SharpOrifice, &RoundedOrifice, &ThickOrifice,
+  constexpr Law kLaws[] = {&IsoOrifice, &SharpOrifice,     &RoundedOrifice, &ThickOrifice,
                            &Nozzle,     &LongRadiusNozzle, &VenturiNozzle};
   return kind >= 1 && kind <= 7 ? kLaws[kind - 1] : nullptr;
 }

@@ -6,13 +6,13 @@ namespace velmora::hydraulics {
 
 namespace {
 
-constexpr long double kBarrel = 0.158987L;        // m³ per US petroleum barrel (42 gal)
+constexpr long double kBarrel = 0.158987L;          // m³ per US petroleum barrel (42 gal)
 constexpr long double kPoundPerCuFt = 16.0184655L;  // kg/m³
-constexpr long double kInch = 25.4L;               // mm
-constexpr long double kFoot = 0.3048L;             // m
-constexpr long double kSquareYard = 0.8361274L;    // m²
-constexpr long double kPsi = 0.068947581976L;      // bar
-constexpr long double kLbwSqFt = 0.000478802653L;  // bar
+constexpr long double kInch = 25.4L;                // mm
+constexpr long double kFoot = 0.3048L;              // m
+constexpr long double kSquareYard = 0.8361274L;     // m²
+constexpr long double kPsi = 0.068947581976L;       // bar
+constexpr long double kLbwSqFt = 0.000478802653L;   // bar
 
 long double ToUsDimension(long double value, DimensionUnit unit) {
   switch (unit) {

@@ -10,17 +10,16 @@ namespace velmora::hydraulics {
 
 namespace {
 
-constexpr TablePoint kNominalFrictionPoints[] = {
-    {15, 0.027L},  {20, 0.025L},  {25, 0.023L},  {32, 0.022L},  {40, 0.021L},
-    {50, 0.019L},  {65.8L, 0.018L}, {100, 0.017L}, {125, 0.016L}, {150, 0.015L},
-    {200, 0.014L}, {250, 0.014L}, {300, 0.013L}, {400, 0.013L}, {450, 0.012L}};
+constexpr TablePoint kNominalFrictionPoints[] = {{15, 0.027L},  {20, 0.025L},  {25, 0.023L},    {32, 0.022L},
+                                                 {40, 0.021L},  {50, 0.019L},  {65.8L, 0.018L}, {100, 0.017L},
+                                                 {125, 0.016L}, {150, 0.015L}, {200, 0.014L},   {250, 0.014L},
+                                                 {300, 0.013L}, {400, 0.013L}, {450, 0.012L}};
 constexpr PointTable kNominalFriction{kNominalFrictionPoints, Outside::HoldEnd, Outside::HoldEnd};
 
 constexpr TablePoint kUBendPoints[] = {{0, 0.33L}, {2, 0.21L}};
 constexpr PointTable kUBend{kUBendPoints, Outside::Zero, Outside::HoldEnd};
 
-constexpr TablePoint kCockPoints[] = {{0, 0},       {10, 0.31L}, {20, 1.84L},
-                                      {30, 6.15L},  {40, 20.7L}, {50, 95.3L}};
+constexpr TablePoint kCockPoints[] = {{0, 0}, {10, 0.31L}, {20, 1.84L}, {30, 6.15L}, {40, 20.7L}, {50, 95.3L}};
 constexpr PointTable kCock{kCockPoints, Outside::Zero, Outside::Zero};
 
 constexpr TablePoint kButterflyPoints[] = {{0, 0},      {10, 0.52L}, {20, 1.54L}, {30, 3.91L},
@@ -35,9 +34,7 @@ long double UBendZeta(long double ratio) { return TableValue(kUBend, ratio); }
 
 long double GlobeValveZeta(long double Re, long double D) { return 1500.0L / Re + 4.0L * (1.0L + 25.4L / D); }
 
-long double ObliqueGlobeValveZeta(long double Re, long double D) {
-  return 1000.0L / Re + 2.0L * (1.0L + 25.4L / D);
-}
+long double ObliqueGlobeValveZeta(long double Re, long double D) { return 1000.0L / Re + 2.0L * (1.0L + 25.4L / D); }
 
 long double GateValveZeta(long double x) {
   const long double theta = std::acos(x);
@@ -50,13 +47,9 @@ long double CockZeta(long double angle) { return TableValue(kCock, angle); }
 
 long double ButterflyValveZeta(long double angle) { return TableValue(kButterfly, angle); }
 
-long double LiftCheckValveZeta(long double Re, long double D) {
-  return 2000.0L / Re + 10.0L * (1.0L + 25.4L / D);
-}
+long double LiftCheckValveZeta(long double Re, long double D) { return 2000.0L / Re + 10.0L * (1.0L + 25.4L / D); }
 
-long double SwingCheckValveZeta(long double Re, long double D) {
-  return 1500.0L / Re + 1.5L * (1.0L + 25.4L / D);
-}
+long double SwingCheckValveZeta(long double Re, long double D) { return 1500.0L / Re + 1.5L * (1.0L + 25.4L / D); }
 
 namespace laws {
 
@@ -86,17 +79,11 @@ LawOutput Cock(const LawInput& x) { return Fitting(CockZeta(x.In.Input2), x); }
 
 LawOutput ButterflyValve(const LawInput& x) { return Fitting(ButterflyValveZeta(x.In.Input2), x); }
 
-LawOutput LiftCheckValve(const LawInput& x) {
-  return Fitting(LiftCheckValveZeta(x.Flow.Reynolds, x.In.Input1), x);
-}
+LawOutput LiftCheckValve(const LawInput& x) { return Fitting(LiftCheckValveZeta(x.Flow.Reynolds, x.In.Input1), x); }
 
-LawOutput ObliqueCheckValve(const LawInput& x) {
-  return Fitting(55.0L * NominalSizeFrictionFactor(x.In.Input1), x);
-}
+LawOutput ObliqueCheckValve(const LawInput& x) { return Fitting(55.0L * NominalSizeFrictionFactor(x.In.Input1), x); }
 
-LawOutput SwingCheckValve(const LawInput& x) {
-  return Fitting(SwingCheckValveZeta(x.Flow.Reynolds, x.In.Input1), x);
-}
+LawOutput SwingCheckValve(const LawInput& x) { return Fitting(SwingCheckValveZeta(x.Flow.Reynolds, x.In.Input1), x); }
 
 }  // namespace
 

@@ -106,7 +106,8 @@ std::optional<MainInput> ConvertMainInputs(const MainForm& form) {
   if (!rho) return std::nullopt;
   input.Density = *rho;
   const auto q = ToBaseOrZero(units::FlowUnits(form.flowKind), form.flowUnit, *flow, input.Density);
-  const auto eta = ToBaseOrZero(units::ViscosityUnits(form.viscosityKind), form.viscosityUnit, *viscosity, input.Density);
+  const auto eta =
+      ToBaseOrZero(units::ViscosityUnits(form.viscosityKind), form.viscosityUnit, *viscosity, input.Density);
   if (!q || !eta) return std::nullopt;
   input.VolumeFlow = *q;
   input.Viscosity = *eta;
@@ -116,9 +117,12 @@ std::optional<MainInput> ConvertMainInputs(const MainForm& form) {
     const auto t1 = units::ParseNumber(form.inletTemperature);
     const auto t2 = units::ParseNumber(form.outletTemperature);
     if (!p || !t1 || !t2) return std::nullopt;
-    const auto bar = units::PressureToBar(ItemText(units::PressureUnits(), form.inletPressureUnit < 0 ? 0 : form.inletPressureUnit), *p);
-    const auto k1 = units::TemperatureToKelvin(ItemText(units::TemperatureUnits(), form.inletTemperatureUnit < 0 ? 0 : form.inletTemperatureUnit), *t1);
-    const auto k2 = units::TemperatureToKelvin(ItemText(units::TemperatureUnits(), form.outletTemperatureUnit < 0 ? 0 : form.outletTemperatureUnit), *t2);
+    const auto bar = units::PressureToBar(
+        ItemText(units::PressureUnits(), form.inletPressureUnit < 0 ? 0 : form.inletPressureUnit), *p);
+    const auto k1 = units::TemperatureToKelvin(
+        ItemText(units::TemperatureUnits(), form.inletTemperatureUnit < 0 ? 0 : form.inletTemperatureUnit), *t1);
+    const auto k2 = units::TemperatureToKelvin(
+        ItemText(units::TemperatureUnits(), form.outletTemperatureUnit < 0 ? 0 : form.outletTemperatureUnit), *t2);
     if (!bar || !k1 || !k2) return std::nullopt;
     input.InletPressure = *bar;
     input.InletTemperature = *k1;
@@ -179,8 +183,8 @@ CalculateChecks CheckCalculateInputs(const MainForm& form, const text::TextStore
     const auto& slotLayout = layout->slotLayouts[static_cast<std::size_t>(slot)];
     const auto list = catalogue::SlotUnits(slotLayout.unit);
     if (list.empty()) continue;
-    dimensions[static_cast<std::size_t>(slot)] =
-        *ToBaseOrZero(list, form.dimensionUnits[static_cast<std::size_t>(slot)], dimensions[static_cast<std::size_t>(slot)]);
+    dimensions[static_cast<std::size_t>(slot)] = *ToBaseOrZero(
+        list, form.dimensionUnits[static_cast<std::size_t>(slot)], dimensions[static_cast<std::size_t>(slot)]);
   }
 
   // Flow, density, viscosity, then the branch flow and the gas data.
@@ -240,10 +244,13 @@ CalculateChecks CheckCalculateInputs(const MainForm& form, const text::TextStore
   command.Add(units::CheckValue(texts, units::kPositive, captions.density, "Eingabe_Dichte", input.Density));
   command.Add(units::CheckValue(texts, units::kPositive, captions.viscosity, "Eingabe_Viskositaet", input.Viscosity));
   if (form.gas) {
-    command.Add(units::CheckValue(texts, units::kPositive, captions.inletPressure, "Edit_EingangsdruckN", input.InletPressure));
+    command.Add(
+        units::CheckValue(texts, units::kPositive, captions.inletPressure, "Edit_EingangsdruckN", input.InletPressure));
     // Absolute temperatures below zero would make the gas correction meaningless.
-    command.Add(units::CheckValue(texts, units::kPositive, captions.inletTemperature, "Edit_EingangstemperaturN", input.InletTemperature));
-    command.Add(units::CheckValue(texts, units::kPositive, captions.outletTemperature, "Edit_AusgangstemperaturN", input.OutletTemperature));
+    command.Add(units::CheckValue(texts, units::kPositive, captions.inletTemperature, "Edit_EingangstemperaturN",
+                                  input.InletTemperature));
+    command.Add(units::CheckValue(texts, units::kPositive, captions.outletTemperature, "Edit_AusgangstemperaturN",
+                                  input.OutletTemperature));
   }
   if (command.Failed()) return std::move(command.result());
 

@@ -11,13 +11,13 @@ namespace velmora::mainform {
 
 // Captions of the controls that the messages of the calculate command name.
 struct FieldCaptions {
-  std::string count;          // LabelAnz
-  std::string roughness;      // Label4
-  std::string flow;           // Volumenstrom_Titel (the flow kind chosen in ComboBox4)
-  std::string density;        // Dichte_Titel
-  std::string viscosity;      // Visko_Titel (the viscosity kind chosen in ComboBox5)
-  std::string branchFlow;     // Label6
-  std::string inletPressure;  // Label4N
+  std::string count;              // LabelAnz
+  std::string roughness;          // Label4
+  std::string flow;               // Volumenstrom_Titel (the flow kind chosen in ComboBox4)
+  std::string density;            // Dichte_Titel
+  std::string viscosity;          // Visko_Titel (the viscosity kind chosen in ComboBox5)
+  std::string branchFlow;         // Label6
+  std::string inletPressure;      // Label4N
   std::string inletTemperature;   // Label5N
   std::string outletTemperature;  // Label6N
 

@@ -26,8 +26,9 @@ constexpr int kNumberRows[] = {2, 3, 4, 14, 15, 16, 19, 20, 21, 22, 23, 24, 25};
 
 // Option texts of version 4 for valves and pipe surfaces that no element offers any more.
 constexpr std::string_view kObsoleteEnglishOptions[] = {
-    "The valve is:  forged",           "The valve is:  cast",          "The surface of pipe is:  smooth",
-    "The Surface of Pipe is: smooth",  "The surface of pipe is:  rough", "The Surface of Pipe is: rough",
+    "The valve is:  forged",           "The valve is:  cast",
+    "The surface of pipe is:  smooth", "The Surface of Pipe is: smooth",
+    "The surface of pipe is:  rough",  "The Surface of Pipe is: rough",
 };
 
 std::string& Cell(results::ResultColumn& column, int r) { return column.rows[static_cast<std::size_t>(r)]; }
@@ -63,8 +64,7 @@ bool HasBranchPieces(const std::vector<results::ResultColumn>& columns) {
 bool IsEnglishVersion4(const std::vector<results::ResultColumn>& columns) {
   if (columns.empty()) return false;
   const results::ColumnTexts& first = columns.front().rows;
-  return first[row::LossSmall].find('.') != std::string::npos ||
-         first[row::LossLarge].find('.') != std::string::npos;
+  return first[row::LossSmall].find('.') != std::string::npos || first[row::LossLarge].find('.') != std::string::npos;
 }
 
 void ConvertVersion4English(std::vector<results::ResultColumn>& columns, const text::TextStore& texts) {

@@ -17,23 +17,23 @@ struct ProjectAppearance {
   bool us = false;
 
   // Page setup, lines 4 … 16.
-  bool scaleToFont = true;        // RadioButton1: scale the table to a font size
-  int scaleFontSize = 8;          // Edit1 with its up-down, 2 … 16
-  bool fitToPages = false;        // RadioButton2: fit to a number of pages wide
-  int pagesWide = 1;              // Edit2, at least 1
-  bool wrapText = false;          // CheckBox3: wrap text inside cells
-  std::string paperEntry;         // the chosen entry of ComboBox2, found again by its text
+  bool scaleToFont = true;  // RadioButton1: scale the table to a font size
+  int scaleFontSize = 8;    // Edit1 with its up-down, 2 … 16
+  bool fitToPages = false;  // RadioButton2: fit to a number of pages wide
+  int pagesWide = 1;        // Edit2, at least 1
+  bool wrapText = false;    // CheckBox3: wrap text inside cells
+  std::string paperEntry;   // the chosen entry of ComboBox2, found again by its text
   std::array<std::string, 4> margins = {"20", "20", "20", "20"};  // Edit4 … Edit7: top, bottom, left, right
-  int marginUnit = 0;             // 0 "mm", 1 "in."
-  std::string footerLine;         // Edit8: extra footer line
-  bool showPathInFooter = false;  // CheckBox1
+  int marginUnit = 0;                                             // 0 "mm", 1 "in."
+  std::string footerLine;                                         // Edit8: extra footer line
+  bool showPathInFooter = false;                                  // CheckBox1
 
   // Results grid, lines 17 … 25.
   std::vector<int> columnWidths;  // columns 0 … N in pixels (the title column first)
   int rowHeight = 16;             // default row height in pixels
   std::string fontName = "Arial";
-  std::int32_t fontColour = 0;    // as the platform stores a colour: 0x00BBGGRR, negative for a system colour
-  int fontSize = 8;               // points
+  std::int32_t fontColour = 0;  // as the platform stores a colour: 0x00BBGGRR, negative for a system colour
+  int fontSize = 8;             // points
   bool bold = false;
   bool italic = false;
   bool underline = false;

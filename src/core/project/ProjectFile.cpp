@@ -92,7 +92,8 @@ ProjectFileWrite WriteProjectFile(const std::filesystem::path& path, const std::
     std::filesystem::permissions(temporary, target.permissions(), error);  // best effort
   }
   std::filesystem::rename(temporary, path, error);
-  if (error) return Failed(FileError::CannotReplace, "cannot replace " + PathText(path) + ": " + error.message(), temporary);
+  if (error)
+    return Failed(FileError::CannotReplace, "cannot replace " + PathText(path) + ": " + error.message(), temporary);
   return {};
 }
 

@@ -18,7 +18,7 @@ inline constexpr std::string_view kOldestMark = "1";
 inline constexpr std::string_view kVersion4Mark = "4.0";
 inline constexpr std::string_view kVersion5FrenchMark = "5.0F";
 
-inline constexpr std::size_t kCurrentHeaderLines = 26;  // lines 0 … 25
+inline constexpr std::size_t kCurrentHeaderLines = 26;   // lines 0 … 25
 inline constexpr std::size_t kVersion4HeaderLines = 12;  // lines 0 … 11 of "4.0" and "5.0F"
 inline constexpr std::size_t kOldestTrailerLines = 9;    // the grid look at the end of "1"
 inline constexpr std::size_t kOlderRowsPerElement = 25;  // the older formats lack row 12

@@ -17,13 +17,10 @@ text::Message FileMessage(const text::TextStore& texts, std::string_view key, te
 text::Messages ProjectReadMessages(const ProjectReadResult& result, const text::TextStore& texts) {
   using text::MessageIcon;
   switch (result.status) {
-    case ProjectReadStatus::CannotOpen:
-      return {FileMessage(texts, "msgProjectOpenFailed", MessageIcon::Error)};
-    case ProjectReadStatus::InvalidFile:
-      return {FileMessage(texts, "msgInvalidProject", MessageIcon::Error)};
+    case ProjectReadStatus::CannotOpen: return {FileMessage(texts, "msgProjectOpenFailed", MessageIcon::Error)};
+    case ProjectReadStatus::InvalidFile: return {FileMessage(texts, "msgInvalidProject", MessageIcon::Error)};
     case ProjectReadStatus::Loaded:
-    case ProjectReadStatus::EmptyRow25:
-      break;
+    case ProjectReadStatus::EmptyRow25: break;
   }
   text::Messages messages;
   if (result.branchNotice) {

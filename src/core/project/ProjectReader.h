@@ -24,14 +24,14 @@ enum class ProjectReadStatus {
 struct ProjectReadResult {
   ProjectReadStatus status = ProjectReadStatus::InvalidFile;
   ProjectFormat format = ProjectFormat::Unknown;
-  bool converted = false;     // an older format was converted to the current one
-  bool cellsLoaded = false;   // false when the line count did not fit the element count; the
-                              // header was read all the same and no message is due for it
-  bool branchNotice = false;  // a format "1" file holds branch pieces ("Abzweigstücke"): notice once
-  results::ResultsTable table;    // title and element columns in the edition's language (row 0
-                                  // renumbered); the labels are the window's to write
-  ProjectAppearance appearance;   // the current appearance with what the file holds applied
-  std::string detail;             // why a file was refused (for tests and logs, not shown)
+  bool converted = false;        // an older format was converted to the current one
+  bool cellsLoaded = false;      // false when the line count did not fit the element count; the
+                                 // header was read all the same and no message is due for it
+  bool branchNotice = false;     // a format "1" file holds branch pieces ("Abzweigstücke"): notice once
+  results::ResultsTable table;   // title and element columns in the edition's language (row 0
+                                 // renumbered); the labels are the window's to write
+  ProjectAppearance appearance;  // the current appearance with what the file holds applied
+  std::string detail;            // why a file was refused (for tests and logs, not shown)
 };
 
 // Reads the lines of a project file in any of the four formats ("6.0", "1", "4.0", "5.0F"): a

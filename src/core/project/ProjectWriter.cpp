@@ -37,8 +37,8 @@ std::string WidthsLine(const std::vector<int>& widths, int elementCount) {
 
 std::string GasCell(const std::string& text, const results::TGasinfos& gas) {
   std::string line = Field(text);
-  for (const std::string* field : {&gas.inletPressure, &gas.inletTemperature, &gas.outletTemperature,
-                                   &gas.pressureUnit, &gas.inletTemperatureUnit, &gas.outletTemperatureUnit}) {
+  for (const std::string* field : {&gas.inletPressure, &gas.inletTemperature, &gas.outletTemperature, &gas.pressureUnit,
+                                   &gas.inletTemperatureUnit, &gas.outletTemperatureUnit}) {
     line += '\t';
     line += Field(*field);
   }

@@ -19,10 +19,9 @@ constexpr std::string_view kStoredTurbulent = "turbulent";
 constexpr std::string_view kStoredIn = "in";
 
 // Rows whose numbers change their decimal separator in English.
-constexpr int kNumberRowsWritten[] = {row::Flow, row::Density, row::Viscosity, 14, 15, 16,
-                                      19, 20, 21, 22, 23, 24, 25};
-constexpr int kNumberRowsRead[] = {row::Flow, row::Density, row::Viscosity, 8, 9, 10, 11, 12, 13, 14, 15, 16,
-                                   19, 20, 21, 22, 23, 24, 25};
+constexpr int kNumberRowsWritten[] = {row::Flow, row::Density, row::Viscosity, 14, 15, 16, 19, 20, 21, 22, 23, 24, 25};
+constexpr int kNumberRowsRead[] = {
+    row::Flow, row::Density, row::Viscosity, 8, 9, 10, 11, 12, 13, 14, 15, 16, 19, 20, 21, 22, 23, 24, 25};
 
 // Option texts of older versions that the current elements no longer offer.
 constexpr std::string_view kObsoleteOptions[] = {

@@ -22,11 +22,11 @@ struct VocabularyEntry {
 // Everything a translation between one language and the stored form needs.
 struct LanguageTables {
   text::Edition language = 'D';
-  std::string liquidWord;     // global text 53, after the medium in row 1
-  std::string gasWord;        // global text 63
-  std::string inWord;         // global text 74, between a quantity and its unit
-  std::string laminarWord;    // global text 88
-  std::string turbulentWord;  // global text 142
+  std::string liquidWord;                    // global text 53, after the medium in row 1
+  std::string gasWord;                       // global text 63
+  std::string inWord;                        // global text 74, between a quantity and its unit
+  std::string laminarWord;                   // global text 88
+  std::string turbulentWord;                 // global text 142
   std::vector<VocabularyEntry> vocabulary;   // in file order
   std::vector<std::string> kindNames;        // of `language`, index (group − 1)·9 + kind − 1
   std::vector<std::string> germanKindNames;  // the same index

@@ -25,8 +25,8 @@ std::string InputRow(const catalogue::ElementLayout& layout, int slot, long doub
   if (!label.empty()) label.pop_back();
   const std::string number = FormatValue(value, options.decimals, texts.edition());
   if (s.unit == SlotUnit::None) return label + ": " + number;
-  return label + " " + texts.GlobalText(global_text::InWord) + " " + SlotUnitText(s.unit, options.us, texts) +
-         ": " + number;
+  return label + " " + texts.GlobalText(global_text::InWord) + " " + SlotUnitText(s.unit, options.us, texts) + ": " +
+         number;
 }
 
 std::string OptionRow(const catalogue::ElementLayout& layout, int option, const text::TextStore& texts) {
@@ -83,8 +83,7 @@ ResultColumn BuildColumn(const mainform::MainForm& form, const ColumnValues& val
   ResultColumn column;
   ColumnTexts& cell = column.rows;
   cell[row::Number] = std::to_string(number);
-  cell[row::Medium] = form.medium + "/" +
-                      texts.GlobalText(form.gas ? global_text::GasWord : global_text::LiquidWord);
+  cell[row::Medium] = form.medium + "/" + texts.GlobalText(form.gas ? global_text::GasWord : global_text::LiquidWord);
   if (form.gas) column.gas = GasData(form);
   cell[row::Flow] = value(values.flow);
   cell[row::Density] = value(values.density);

@@ -99,8 +99,8 @@ std::string BranchFlow(const ResultColumn& column, const mainform::MainForm& for
 }  // namespace
 
 std::optional<mainform::MainForm> CopyColumnToInputs(const ResultsTable& table, int column,
-                                                     const mainform::MainForm& current,
-                                                     const text::TextStore& texts, const DisplayOptions& options) {
+                                                     const mainform::MainForm& current, const text::TextStore& texts,
+                                                     const DisplayOptions& options) {
   if (!table.IsElementColumn(column)) return std::nullopt;
   const ResultColumn& source = table.Column(column);
   const ColumnTexts& cell = source.rows;
@@ -160,8 +160,10 @@ std::optional<mainform::MainForm> CopyColumnToInputs(const ResultsTable& table, 
     form.inletTemperature = gas.inletTemperature;
     form.outletTemperature = gas.outletTemperature;
     if (const int i = IndexOf(units::PressureUnits(), gas.pressureUnit); i >= 0) form.inletPressureUnit = i;
-    if (const int i = IndexOf(units::TemperatureUnits(), gas.inletTemperatureUnit); i >= 0) form.inletTemperatureUnit = i;
-    if (const int i = IndexOf(units::TemperatureUnits(), gas.outletTemperatureUnit); i >= 0) form.outletTemperatureUnit = i;
+    if (const int i = IndexOf(units::TemperatureUnits(), gas.inletTemperatureUnit); i >= 0)
+      form.inletTemperatureUnit = i;
+    if (const int i = IndexOf(units::TemperatureUnits(), gas.outletTemperatureUnit); i >= 0)
+      form.outletTemperatureUnit = i;
   } else {
     form.inletPressure.clear();
     form.inletTemperature.clear();

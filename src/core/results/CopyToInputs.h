@@ -15,7 +15,7 @@ namespace velmora::results {
 // in the table's display units, roughness, gas data and, for the branch pieces 5/5 and 5/6, the
 // branch flow. Nothing for a column that is not an element column.
 std::optional<mainform::MainForm> CopyColumnToInputs(const ResultsTable& table, int column,
-                                                     const mainform::MainForm& current,
-                                                     const text::TextStore& texts, const DisplayOptions& options);
+                                                     const mainform::MainForm& current, const text::TextStore& texts,
+                                                     const DisplayOptions& options);
 
 }  // namespace velmora::results

@@ -12,8 +12,8 @@ constexpr long double kBoundaryRegionHigh = 2320.0L;  // the laminar limit
 
 std::optional<text::Message> BoundaryRegionNote(long double reynolds, const text::TextStore& texts) {
   if (reynolds < kBoundaryRegionLow || reynolds > kBoundaryRegionHigh) return std::nullopt;
-  return text::Message{WindowText(texts, "msgBoundaryRegion"), WindowText(texts, "msgNoteCaption"),
-                       text::MessageIcon::Information, {}};
+  return text::Message{
+      WindowText(texts, "msgBoundaryRegion"), WindowText(texts, "msgNoteCaption"), text::MessageIcon::Information, {}};
 }
 
 text::Messages CalculationNotes(const hydraulics::ElementOutcome& outcome, int group, int kind,
@@ -21,8 +21,10 @@ text::Messages CalculationNotes(const hydraulics::ElementOutcome& outcome, int g
   text::Messages messages;
   // Range notes of the throttling devices 9/1 … 9/4: msgRange91 … msgRange94.
   if (outcome.RangeNote && group == 9 && kind >= 1 && kind <= 4) {
-    messages.push_back({WindowText(texts, "msgRange9" + std::to_string(kind)), WindowText(texts, "msgNoteCaption"),
-                        text::MessageIcon::Information, {}});
+    messages.push_back({WindowText(texts, "msgRange9" + std::to_string(kind)),
+                        WindowText(texts, "msgNoteCaption"),
+                        text::MessageIcon::Information,
+                        {}});
   }
   if (outcome.LaminarWarning) {
     messages.push_back({WindowText(texts, "msgLaminarWarning"), {}, text::MessageIcon::None, {}});

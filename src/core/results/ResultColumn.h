@@ -10,17 +10,17 @@ namespace velmora::results {
 inline constexpr int kRowCount = 26;
 
 namespace row {
-inline constexpr int Number = 0;        // running number of the column
-inline constexpr int Medium = 1;        // medium, "/", phase word (+ TGasinfos for a gas)
-inline constexpr int Flow = 2;          // m³/h (US gal/min)
-inline constexpr int Density = 3;       // kg/m³ (US lb./cu.ft.)
-inline constexpr int Viscosity = 4;     // 10-6 kg/ms (US cP)
+inline constexpr int Number = 0;     // running number of the column
+inline constexpr int Medium = 1;     // medium, "/", phase word (+ TGasinfos for a gas)
+inline constexpr int Flow = 2;       // m³/h (US gal/min)
+inline constexpr int Density = 3;    // kg/m³ (US lb./cu.ft.)
+inline constexpr int Viscosity = 4;  // 10-6 kg/ms (US cP)
 inline constexpr int Spacer = 5;
-inline constexpr int Description = 6;   // the user's description of the element
-inline constexpr int Kind = 7;          // kind name, "/", count
-inline constexpr int Input1 = 8;        // inputs 1 … 5 in rows 8 … 12
+inline constexpr int Description = 6;  // the user's description of the element
+inline constexpr int Kind = 7;         // kind name, "/", count
+inline constexpr int Input1 = 8;       // inputs 1 … 5 in rows 8 … 12
 inline constexpr int Input5 = 12;
-inline constexpr int Option = 13;       // two-way option
+inline constexpr int Option = 13;  // two-way option
 inline constexpr int Velocity = 14;
 inline constexpr int Reynolds = 15;
 inline constexpr int Velocity2 = 16;
@@ -30,9 +30,9 @@ inline constexpr int Roughness = 19;
 inline constexpr int Lambda = 20;
 inline constexpr int Zeta = 21;
 inline constexpr int Zeta2 = 22;
-inline constexpr int BranchLoss = 23;   // mbar (US lbw./sq.ft.)
-inline constexpr int LossSmall = 24;    // mbar (US lbw./sq.ft.)
-inline constexpr int LossLarge = 25;    // bar (US psi)
+inline constexpr int BranchLoss = 23;  // mbar (US lbw./sq.ft.)
+inline constexpr int LossSmall = 24;   // mbar (US lbw./sq.ft.)
+inline constexpr int LossLarge = 25;   // bar (US psi)
 }  // namespace row
 
 using ColumnTexts = std::array<std::string, kRowCount>;

@@ -23,9 +23,9 @@ struct RowRule {
 
 // Elements not listed fill only the common rows.
 constexpr RowRule kRules[] = {
-    {1, 1, 4, kRoughnessTurbulent | kLambdaAlways},   // circular, rectangular, annular, channel
-    {1, 5, 5, kLambdaAlways},                         // corrugated pipe: its own friction law
-    {1, 6, 6, kRoughnessTurbulent | kLambdaAlways},   // free shape
+    {1, 1, 4, kRoughnessTurbulent | kLambdaAlways},  // circular, rectangular, annular, channel
+    {1, 5, 5, kLambdaAlways},                        // corrugated pipe: its own friction law
+    {1, 6, 6, kRoughnessTurbulent | kLambdaAlways},  // free shape
     {3, 1, 1, kSecondSection},
     {3, 2, 2, kSecondSection | kRoughnessTurbulent | kLambdaTurbulent},
     {3, 3, 3, kSecondSection},
@@ -34,10 +34,10 @@ constexpr RowRule kRules[] = {
     {4, 4, 6, kRoughnessTurbulent | kLambdaTurbulent},
     {5, 1, 1, kSecondSection},
     {5, 5, 6, kSecondSection | kBranch},
-    {9, 1, 9, kSecondSection},                        // bore
-    {10, 1, 9, kVelocity2},                           // openings of the plate
-    {11, 1, 6, kVelocity2},                           // openings of the screen
-    {13, 1, 1, kNoFlowQuantities},                    // height difference
+    {9, 1, 9, kSecondSection},      // bore
+    {10, 1, 9, kVelocity2},         // openings of the plate
+    {11, 1, 6, kVelocity2},         // openings of the screen
+    {13, 1, 1, kNoFlowQuantities},  // height difference
     {13, 2, 3, kSecondSection},
 };
 

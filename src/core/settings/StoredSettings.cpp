@@ -7,9 +7,7 @@ constexpr int kDefaultMediumText = 150;  // global text: the medium of a new inp
 
 }  // namespace
 
-std::array<int, 2> DefaultStandardColumnWidths(text::Edition edition) {
-  return {edition == 'E' ? 150 : 145, 150};
-}
+std::array<int, 2> DefaultStandardColumnWidths(text::Edition edition) { return {edition == 'E' ? 150 : 145, 150}; }
 
 void ApplyDefaults(StoredSettings& settings, text::Edition edition, const text::TextStore& texts) {
   settings.display.decimals = 3;

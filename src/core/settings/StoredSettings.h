@@ -35,24 +35,24 @@ struct WindowBounds {
 
 // Section "Fenster": where the main window, the results window and the short display stood.
 struct WindowPlacements {
-  WindowPlace mainWindow;                   // HF_Left, HF_Top
-  WindowBounds resultsWindow;               // AF_Left … AF_Height
-  WindowBounds shortDisplay;                // KA_Left … KA_Height
+  WindowPlace mainWindow;                    // HF_Left, HF_Top
+  WindowBounds resultsWindow;                // AF_Left … AF_Height
+  WindowBounds shortDisplay;                 // KA_Left … KA_Height
   std::array<int, 4> shortDisplayColumns{};  // KA_Grid1 … KA_Grid4: widths of grid columns 0 … 3
   bool operator==(const WindowPlacements&) const = default;
 };
 
 // Everything the program keeps per user between two runs.
 struct StoredSettings {
-  results::DisplayOptions display;          // "metrisch", "Nachkomma", "Tabellenkopf"
-  int restore = kRestoreYes;                // "espeichern"
-  bool upgradeCheck = false;                // "upgradepruefung": check for upgrades at every start
-  int userDatabaseUnits = kUserDatabaseMetric;  // "Ben_Daba_Einheit"
+  results::DisplayOptions display;                    // "metrisch", "Nachkomma", "Tabellenkopf"
+  int restore = kRestoreYes;                          // "espeichern"
+  bool upgradeCheck = false;                          // "upgradepruefung": check for upgrades at every start
+  int userDatabaseUnits = kUserDatabaseMetric;        // "Ben_Daba_Einheit"
   std::array<int, 2> standardColumnWidths{145, 150};  // "RNormspaltenbreite0/1" (standard-part tables)
   // Nothing when the places were not restored: the windows keep their designer places. Writing
   // needs them: the main window fills in the current places before it writes.
   std::optional<WindowPlacements> windows;
-  mainform::MainForm form;                  // the main window's inputs
+  mainform::MainForm form;  // the main window's inputs
   // The section of the recent-file list exists: the list loads itself from it.
   bool recentFilesStored = false;
 };

@@ -12,8 +12,7 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 // The key is used k1, k2, ..., km, k1, ...; an empty key cycles over its first byte only.
 class KeyCycle {
  public:
-  explicit KeyCycle(std::string_view key)
-      : bytes_(key.empty() ? kDefaultKey : key), length_(key.size()) {}
+  explicit KeyCycle(std::string_view key) : bytes_(key.empty() ? kDefaultKey : key), length_(key.size()) {}
   unsigned char Next() {
     position_ = position_ < length_ ? position_ + 1 : 1;
     return static_cast<unsigned char>(bytes_[position_ - 1]);
@@ -46,8 +45,7 @@ void AppendHex(std::string& out, unsigned value) {
 }
 
 unsigned char ClockSeed() {
-  static std::mt19937 generator(
-      static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  static std::mt19937 generator(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
   return static_cast<unsigned char>(std::uniform_int_distribution<int>(0, 255)(generator));
 }
 

@@ -35,8 +35,7 @@ std::vector<std::string> ReadScrambledLines(const std::filesystem::path& path, i
     try {
       lines[i] = Unscramble(lines[i], slot);
     } catch (const ScrambleError& error) {
-      throw TextFileError(path.filename().string() + ", line " + std::to_string(i + 1) + ": " +
-                          error.what());
+      throw TextFileError(path.filename().string() + ", line " + std::to_string(i + 1) + ": " + error.what());
     }
   }
   return lines;

@@ -12,8 +12,8 @@ const std::string kEmpty;
 int TextField(Edition edition) { return 4 + EditionIndex(edition); }
 int CatalogueField(Edition edition) { return 3 + EditionIndex(edition); }
 
-constexpr int kCatalogueLines = 141;      // lines 0..140
-constexpr int kSkippedFrom = 155;         // global lines 155..164 hold no texts
+constexpr int kCatalogueLines = 141;  // lines 0..140
+constexpr int kSkippedFrom = 155;     // global lines 155..164 hold no texts
 constexpr int kSkippedTo = 164;
 
 }  // namespace
@@ -119,9 +119,7 @@ const std::string& TextStore::GroupName(int group) const {
   return groupNames_[static_cast<std::size_t>(group - 1)];
 }
 
-const std::string& TextStore::KindName(int group, int kind) const {
-  return KindNameIn(edition_, group, kind);
-}
+const std::string& TextStore::KindName(int group, int kind) const { return KindNameIn(edition_, group, kind); }
 
 const std::string& TextStore::KindNameIn(Edition language, int group, int kind) const {
   const int index = EditionIndex(language);

@@ -68,12 +68,12 @@ class TextStore {
   static std::size_t KindIndex(int group, int kind);
 
   Edition edition_;
-  std::vector<std::string> globalTexts_;     // index = line number, 0..191
-  std::vector<std::string> formLines_;       // unscrambled varsonst.gru
+  std::vector<std::string> globalTexts_;                       // index = line number, 0..191
+  std::vector<std::string> formLines_;                         // unscrambled varsonst.gru
   std::map<std::string, std::string, std::less<>> formIndex_;  // "window/key" -> text
   std::vector<std::string> vocabulary_;
-  std::vector<std::string> groupNames_;      // index 0..12
-  std::vector<std::string> kindNames_[4];    // per language D, E, F, H; index (g-1)*9 + (k-1)
+  std::vector<std::string> groupNames_;    // index 0..12
+  std::vector<std::string> kindNames_[4];  // per language D, E, F, H; index (g-1)*9 + (k-1)
   mutable std::set<std::string> missing_;
 };
 

@@ -22,8 +22,8 @@ std::optional<long double> ParseNumber(std::string_view text) {
   }
   long double value = 0;
   // from_chars reads the C locale's format whatever the process locale is.
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                            std::chars_format::general);
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::general);
   if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value)) {
     return std::nullopt;
   }
@@ -47,7 +47,8 @@ std::string FormatNumber(long double value, int decimals, text::Edition edition)
     if (text[i] != '.') digits.push_back(text[i]);
   }
   int exponent = 0;
-  std::from_chars(text.data() + exponentAt + (text[exponentAt + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+  std::from_chars(text.data() + exponentAt + (text[exponentAt + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                  exponent);
 
   // scaled = the value times 10^decimals, as a string of its integer digits.
   const int keep = exponent + 1 + decimals;
@@ -89,8 +90,6 @@ std::string FormatNumber(long double value, int decimals, text::Edition edition)
   return out;
 }
 
-long long RoundHalfAway(long double value) {
-  return static_cast<long long>(value >= 0 ? value + 0.5L : value - 0.5L);
-}
+long long RoundHalfAway(long double value) { return static_cast<long long>(value >= 0 ? value + 0.5L : value - 0.5L); }
 
 }  // namespace velmora::units

@@ -6,7 +6,7 @@ namespace velmora::units {
 namespace {
 
 constexpr long double kCubicFoot = 0.3048L * 0.3048L * 0.3048L;
-constexpr long double kBarrel = 0.158987L;          // petroleum barrel in m³
+constexpr long double kBarrel = 0.158987L;  // petroleum barrel in m³
 constexpr long double kPsiInBar = 0.068947581976L;
 
 constexpr std::array<Unit, 16> kVolumeFlow = {{

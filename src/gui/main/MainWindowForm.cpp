@@ -21,7 +21,6 @@
 namespace velmora::gui {
 namespace {
 
-
 int Index(const QComboBox* combo) { return combo->currentIndex(); }
 
 void SetIndex(QComboBox* combo, int index) {
@@ -44,7 +43,8 @@ void TMyWindow::BuildElementPanel() {
   branchLabel_->hide();
   branchFlow_->hide();
   branchUnit_->hide();
-  for (QWidget* widget : std::initializer_list<QWidget*>{roughnessLabel_, roughness_, roughnessUnit_, roughnessDatabase_}) {
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{roughnessLabel_, roughness_, roughnessUnit_, roughnessDatabase_}) {
     widget->setEnabled(false);
   }
 
@@ -89,7 +89,8 @@ void TMyWindow::BuildElementPanel() {
 
   bool expanded = false;
   if (layout->extra == catalogue::ElementExtra::Choice) {
-    choice_->setTitle(layout->choiceCaption > 0 ? ToQString(texts_.GlobalText(layout->choiceCaption)) + ": " : QString());
+    choice_->setTitle(layout->choiceCaption > 0 ? ToQString(texts_.GlobalText(layout->choiceCaption)) + ": "
+                                                : QString());
     for (int i = 0; i < 2; ++i) {
       const catalogue::ChoiceOption& option = layout->options[static_cast<std::size_t>(i)];
       choiceOptions_[static_cast<std::size_t>(i)]->setText(ToQString(std::string(option.prefix)) +

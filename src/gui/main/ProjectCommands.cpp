@@ -1,9 +1,9 @@
 // The project commands of the main window: New, Open, Save, Save as, and the save question.
 #include <QAction>
-#include <algorithm>
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include <algorithm>
 
 #include "main/TMyWindow.h"
 #include "project/ProjectFile.h"
@@ -38,10 +38,10 @@ bool TMyWindow::HasElements() const { return results_->ElementCount() > 0; }
 QString TMyWindow::UntitledName() const { return ToQString(texts_.GlobalText(kUntitled)); }
 
 MessageAnswer TMyWindow::AskToSave(bool offerCancel) {
-  return ShowMessage(this,
-                     {texts_.GlobalText(kSaveQuestion), texts_.GlobalText(kSaveQuestionCaption),
-                      text::MessageIcon::Question, {}},
-                     offerCancel ? MessageButtons::YesNoCancel : MessageButtons::YesNo, MessageAnswer::No);
+  return ShowMessage(
+      this,
+      {texts_.GlobalText(kSaveQuestion), texts_.GlobalText(kSaveQuestionCaption), text::MessageIcon::Question, {}},
+      offerCancel ? MessageButtons::YesNoCancel : MessageButtons::YesNo, MessageAnswer::No);
 }
 
 void TMyWindow::NewProject() {
@@ -102,8 +102,8 @@ void TMyWindow::RebuildRecentMenu() {
 
 bool TMyWindow::SaveProject() {
   if (!HasElements()) {
-    ShowMessage(this, {texts_.GlobalText(kNothingToSave), texts_.GlobalText(kInfoCaption),
-                       text::MessageIcon::Information, {}});
+    ShowMessage(
+        this, {texts_.GlobalText(kNothingToSave), texts_.GlobalText(kInfoCaption), text::MessageIcon::Information, {}});
     return false;
   }
   // Without a file of its own (untitled, or after a failed open) Save asks for a name.
@@ -159,8 +159,10 @@ bool TMyWindow::WriteProject(const QString& path) {
   const project::ProjectFileWrite written =
       project::SaveProject(ToStdString(path), results_->Table(), Appearance(), texts_);
   if (!written.ok()) {
-    ShowMessage(this, {ToStdString(Text("msgProjectSaveFailed")), texts_.GlobalText(kFileErrorCaption),
-                       text::MessageIcon::Exclamation, {}});
+    ShowMessage(this, {ToStdString(Text("msgProjectSaveFailed")),
+                       texts_.GlobalText(kFileErrorCaption),
+                       text::MessageIcon::Exclamation,
+                       {}});
     return false;
   }
   projectHeld_ = true;

@@ -1,7 +1,6 @@
 #include "main/TMyWindow.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -23,18 +22,19 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "catalogue/ElementLayout.h"
 #include "elements/TBtnBottomDlg.h"
-#include "units/UnitLists.h"
 #include "fluids/TGaswarnungDlg.h"
 #include "results/TAusgabe_Fenster.h"
-#include "toolkit/MessageBoxes.h"
 #include "settings/QtSettingsStore.h"
-#include "settings/SettingsKeys.h"
 #include "settings/ReadSettings.h"
+#include "settings/SettingsKeys.h"
 #include "settings/TEinstellungenDlg.h"
 #include "settings/WriteSettings.h"
+#include "toolkit/MessageBoxes.h"
+#include "units/UnitLists.h"
 
 namespace velmora::gui {
 namespace {
@@ -56,34 +56,86 @@ struct MenuDefinition {
 };
 
 const MenuDefinition kMenus[] = {
-    {"Datei1", {{"Neu1", true}, {"ffnen1", true}, {"Speichern1", true}, {"Speichernunter1", true}, {"-", true},
-                {"Beenden1", true}}},
+    {"Datei1",
+     {{"Neu1", true},
+      {"ffnen1", true},
+      {"Speichern1", true},
+      {"Speichernunter1", true},
+      {"-", true},
+      {"Beenden1", true}}},
     {"Bearbeiten1", {{"Kopieren1", true}, {"Einfgen1", true}, {"Lschen1", true}}},
     {"Rohrleitungselement1", {{"Rohrleitungselementwhlen1", true}}},
-    {"NormTeile1", {{"Rohre1", false}, {"Rohrerechteckig1", false}, {"Bgen1", false},
-                    {"ReduzierungenErweiterungen1", false}, {"T1", false}, {"-", true}, {"ZetaDatenbank1", false}}},
-    {"N12", {{"StoffdatenWasser1", false}, {"StoffdatenLuft1", false}, {"StoffdatenfeuchteLuft1", false},
-             {"StoffdatenLuftSttigungszustand1", false}, {"StoffdatensonstigeMedien1", false},
-             {"StoffdatensonstigeGase1", false}, {"Stoffdatenabschtzen1", false}, {"WssrigeLsungenberechnen1", false},
-             {"Kuehlsolenberechnen", false}, {"Wrmetrgerleberechnen1", false}, {"-", true},
-             {"BenutzerdefinierteDatenbank1", false}, {"Stoffdatenbankbearbeiten1", false}}},
-    {"Berechnen1", {{"Berechnen2", true}, {"Druckverlustkurve1", false}, {"-", true}, {"Nennweite1", false},
-                    {"NennweiteGase1", false}, {"Frderhhe1", false}, {"NPSHWert1", false},
-                    {"RohrInhaltFllzeit1", false}, {"PumpenSchnellauslegung1", false}, {"-", true},
-                    {"GeschwindigkeitinVolumenstrom1", false}, {"VolumenstrominGeschwindigkeit1", false},
-                    {"NormminBetriebsm1", false}, {"kvinZeta1", false}, {"CvinZeta1", false}, {"-", true},
-                    {"VorhandenesGerinneberechnen1", false}, {"Gerinneauslegen1", false},
-                    {"KonstanterFlssigkeitsspiegel1", false}, {"AbnehmenderFlssigkeitsspiegel1", false},
-                    {"DrosselblendeAuslegung1", false}, {"Einheitenumrechnen1", false}}},
-    {"Tabelle1", {{"abelleanzeigen1", true}, {"Tabelledrucken2", false}, {"-", true},
-                  {"GewhlteTabellenspaltendern1", false}, {"GlobaleTabellennderungen1", false}, {"-", true},
-                  {"Schriftartndern1", true}, {"Ansichtgrer1", true}, {"Ansichtkleiner1", true},
-                  {"Spaltenbreitendern1", false}, {"-", true}, {"GewhlteSpalteentfernen1", true},
-                  {"KopiereninZwischenablage1", true}, {"KopiereninEingabefelder1", true}, {"-", true},
-                  {"Kurzanzeigeanzeigen1", false}, {"Kurzanzeigedrucken1", false}}},
+    {"NormTeile1",
+     {{"Rohre1", false},
+      {"Rohrerechteckig1", false},
+      {"Bgen1", false},
+      {"ReduzierungenErweiterungen1", false},
+      {"T1", false},
+      {"-", true},
+      {"ZetaDatenbank1", false}}},
+    {"N12",
+     {{"StoffdatenWasser1", false},
+      {"StoffdatenLuft1", false},
+      {"StoffdatenfeuchteLuft1", false},
+      {"StoffdatenLuftSttigungszustand1", false},
+      {"StoffdatensonstigeMedien1", false},
+      {"StoffdatensonstigeGase1", false},
+      {"Stoffdatenabschtzen1", false},
+      {"WssrigeLsungenberechnen1", false},
+      {"Kuehlsolenberechnen", false},
+      {"Wrmetrgerleberechnen1", false},
+      {"-", true},
+      {"BenutzerdefinierteDatenbank1", false},
+      {"Stoffdatenbankbearbeiten1", false}}},
+    {"Berechnen1",
+     {{"Berechnen2", true},
+      {"Druckverlustkurve1", false},
+      {"-", true},
+      {"Nennweite1", false},
+      {"NennweiteGase1", false},
+      {"Frderhhe1", false},
+      {"NPSHWert1", false},
+      {"RohrInhaltFllzeit1", false},
+      {"PumpenSchnellauslegung1", false},
+      {"-", true},
+      {"GeschwindigkeitinVolumenstrom1", false},
+      {"VolumenstrominGeschwindigkeit1", false},
+      {"NormminBetriebsm1", false},
+      {"kvinZeta1", false},
+      {"CvinZeta1", false},
+      {"-", true},
+      {"VorhandenesGerinneberechnen1", false},
+      {"Gerinneauslegen1", false},
+      {"KonstanterFlssigkeitsspiegel1", false},
+      {"AbnehmenderFlssigkeitsspiegel1", false},
+      {"DrosselblendeAuslegung1", false},
+      {"Einheitenumrechnen1", false}}},
+    {"Tabelle1",
+     {{"abelleanzeigen1", true},
+      {"Tabelledrucken2", false},
+      {"-", true},
+      {"GewhlteTabellenspaltendern1", false},
+      {"GlobaleTabellennderungen1", false},
+      {"-", true},
+      {"Schriftartndern1", true},
+      {"Ansichtgrer1", true},
+      {"Ansichtkleiner1", true},
+      {"Spaltenbreitendern1", false},
+      {"-", true},
+      {"GewhlteSpalteentfernen1", true},
+      {"KopiereninZwischenablage1", true},
+      {"KopiereninEingabefelder1", true},
+      {"-", true},
+      {"Kurzanzeigeanzeigen1", false},
+      {"Kurzanzeigedrucken1", false}}},
     {"Extras1", {{"Einstellungen2", true}}},
-    {"Hilfe1", {{"Index1", false}, {"-", true}, {"AufUpgradesprfen1", false}, {"Upgradesinstallieren1", false},
-                {"-", true}, {"Info1", true}}},
+    {"Hilfe1",
+     {{"Index1", false},
+      {"-", true},
+      {"AufUpgradesprfen1", false},
+      {"Upgradesinstallieren1", false},
+      {"-", true},
+      {"Info1", true}}},
 };
 
 // Tool bar: button name, standard icon, enabled.
@@ -229,11 +281,10 @@ void TMyWindow::BuildMenus() {
   connect(actions_["Rohrleitungselementwhlen1"], &QAction::triggered, this, &TMyWindow::ChooseElement);
   connect(actions_["Berechnen2"], &QAction::triggered, this, [this] { Calculate(); });
   connect(actions_["abelleanzeigen1"], &QAction::toggled, this, &TMyWindow::ShowTableToggled);
-  connect(actions_["Info1"], &QAction::triggered, this, [this] {
-    QMessageBox::about(this, Text("Info1").remove('&'), QString(kTitle) + "\n" + Text("Splash"));
-  });
-  findChild<QMenu*>("Bearbeiten1")->connect(findChild<QMenu*>("Bearbeiten1"), &QMenu::aboutToShow, this,
-                                            &TMyWindow::UpdateEditMenu);
+  connect(actions_["Info1"], &QAction::triggered, this,
+          [this] { QMessageBox::about(this, Text("Info1").remove('&'), QString(kTitle) + "\n" + Text("Splash")); });
+  findChild<QMenu*>("Bearbeiten1")
+      ->connect(findChild<QMenu*>("Bearbeiten1"), &QMenu::aboutToShow, this, &TMyWindow::UpdateEditMenu);
   connect(actions_["Kopieren1"], &QAction::triggered, this, [this] {
     if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) edit->copy();
   });
@@ -249,10 +300,12 @@ void TMyWindow::BuildMenus() {
     actions_["KopiereninZwischenablage1"]->setEnabled(hasElements);
     actions_["GewhlteSpalteentfernen1"]->setEnabled(hasElements);
     const int selected = results_->SelectedColumn();
-    actions_["KopiereninEingabefelder1"]->setEnabled(hasElements && selected >= 1 && selected <= results_->ElementCount());
+    actions_["KopiereninEingabefelder1"]->setEnabled(hasElements && selected >= 1 &&
+                                                     selected <= results_->ElementCount());
   });
   connect(actions_["GewhlteSpalteentfernen1"], &QAction::triggered, this, [this] { results_->DeleteSelectedColumn(); });
-  connect(actions_["KopiereninZwischenablage1"], &QAction::triggered, this, [this] { results_->CopyTableToClipboard(); });
+  connect(actions_["KopiereninZwischenablage1"], &QAction::triggered, this,
+          [this] { results_->CopyTableToClipboard(); });
   connect(actions_["KopiereninEingabefelder1"], &QAction::triggered, this, [this] { results_->CopyColumnToInputs(); });
   connect(actions_["Ansichtgrer1"], &QAction::triggered, this, [this] { results_->ZoomIn(); });
   connect(actions_["Ansichtkleiner1"], &QAction::triggered, this, [this] { results_->ZoomOut(); });
@@ -263,9 +316,15 @@ void TMyWindow::BuildMenus() {
   AddAction(editPopup_, "Kopieren2");
   AddAction(editPopup_, "Einfgen2");
   AddAction(editPopup_, "Lschen2");
-  connect(actions_["Kopieren2"], &QAction::triggered, this, [this] { if (popupTarget_) popupTarget_->copy(); });
-  connect(actions_["Einfgen2"], &QAction::triggered, this, [this] { if (popupTarget_) popupTarget_->paste(); });
-  connect(actions_["Lschen2"], &QAction::triggered, this, [this] { if (popupTarget_) popupTarget_->del(); });
+  connect(actions_["Kopieren2"], &QAction::triggered, this, [this] {
+    if (popupTarget_) popupTarget_->copy();
+  });
+  connect(actions_["Einfgen2"], &QAction::triggered, this, [this] {
+    if (popupTarget_) popupTarget_->paste();
+  });
+  connect(actions_["Lschen2"], &QAction::triggered, this, [this] {
+    if (popupTarget_) popupTarget_->del();
+  });
 }
 
 void TMyWindow::BuildToolBar() {
@@ -492,11 +551,14 @@ void TMyWindow::RebuildFlowUnits() {
   branchUnit_->setText(flowUnit_->currentText());
 }
 
-void TMyWindow::RebuildViscosityUnits() { FillCombo(viscosityUnit_, units::ViscosityUnits(viscosityKind_->currentIndex())); }
+void TMyWindow::RebuildViscosityUnits() {
+  FillCombo(viscosityUnit_, units::ViscosityUnits(viscosityKind_->currentIndex()));
+}
 
 void TMyWindow::SetGasDataEnabled(bool enabled) {
-  for (QWidget* widget : std::initializer_list<QWidget*>{inletPressure_, inletPressureUnit_, inletTemperature_,
-                                                         inletTemperatureUnit_, outletTemperature_, outletTemperatureUnit_}) {
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{inletPressure_, inletPressureUnit_, inletTemperature_, inletTemperatureUnit_,
+                                       outletTemperature_, outletTemperatureUnit_}) {
     widget->setEnabled(enabled);
   }
   for (QLabel* label : gasLabels_) {
@@ -584,18 +646,21 @@ void TMyWindow::SelectElement(int group, int kind) {
 }
 
 void TMyWindow::ShowElementInfo() {
-  ShowMessage(this, {ToStdString(InfoText(group_ * 9 + kind_)), texts_.GlobalText(kInfoCaption),
-                     text::MessageIcon::Information, {}});
+  ShowMessage(
+      this,
+      {ToStdString(InfoText(group_ * 9 + kind_)), texts_.GlobalText(kInfoCaption), text::MessageIcon::Information, {}});
 }
 
 void TMyWindow::ShowRoughnessInfo() {
-  ShowMessage(this, {ToStdString(InfoText(1) + "\n" + InfoText(2)), texts_.GlobalText(kInfoCaption),
-                     text::MessageIcon::Information, {}});
+  ShowMessage(this, {ToStdString(InfoText(1) + "\n" + InfoText(2)),
+                     texts_.GlobalText(kInfoCaption),
+                     text::MessageIcon::Information,
+                     {}});
 }
 
 void TMyWindow::ShowGasFlowHints() {
-  const QString lines = InfoText(3) + "\n" + InfoText(4) + InfoText(5) + "\n" + InfoText(6) + "\n\n" + InfoText(7) +
-                        "\n" + InfoText(8);
+  const QString lines =
+      InfoText(3) + "\n" + InfoText(4) + InfoText(5) + "\n" + InfoText(6) + "\n\n" + InfoText(7) + "\n" + InfoText(8);
   ShowMessage(this, {ToStdString(lines), texts_.GlobalText(kInfoCaption), text::MessageIcon::Information, {}});
 }
 

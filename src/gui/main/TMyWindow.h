@@ -8,9 +8,9 @@
 #include "mainform/MainForm.h"
 #include "project/ProjectAppearance.h"
 #include "settings/RecentFileList.h"
-#include "toolkit/MessageBoxes.h"
 #include "settings/StoredSettings.h"
 #include "text/TextStore.h"
+#include "toolkit/MessageBoxes.h"
 
 class QAction;
 class QButtonGroup;
@@ -119,58 +119,58 @@ class TMyWindow : public QMainWindow {
   int kind_ = 1;
   QString projectPath_;
   bool projectSaved_ = true;
-  bool projectHeld_ = false;                 // a project file belongs to the table
-  project::ProjectAppearance pageSetup_;     // page setup and look kept with the project
+  bool projectHeld_ = false;              // a project file belongs to the table
+  project::ProjectAppearance pageSetup_;  // page setup and look kept with the project
   settings::RecentFileList recent_;
-  std::vector<QAction*> recentActions_;      // the entries and their two separators
+  std::vector<QAction*> recentActions_;  // the entries and their two separators
   bool expanded_ = false;
   int compactHeight_ = 229;
   int expandedHeight_ = 310;
 
   std::map<QString, QAction*> actions_;
-  QWidget* elementPanel_ = nullptr;       // Element_Fenster
-  QLabel* heading_ = nullptr;             // Statisch_Element_Name1
-  QLabel* picture_ = nullptr;             // Image1
-  QLineEdit* description_ = nullptr;      // Edit1
-  QLineEdit* count_ = nullptr;            // VaAnz_Edit
-  std::array<QLabel*, 5> slotLabels_{};   // Va1_Static ..
-  std::array<QLineEdit*, 5> slotEdits_{}; // Va1_Edit ..
-  std::array<QComboBox*, 5> slotUnits_{}; // ComboVar1 ..
-  std::array<QLabel*, 5> slotFixedUnits_{};  // LabelVar1 ..
-  QLabel* roughnessLabel_ = nullptr;      // Label4
-  QLineEdit* roughness_ = nullptr;        // Edit2
-  QComboBox* roughnessUnit_ = nullptr;    // ComboBox6
+  QWidget* elementPanel_ = nullptr;           // Element_Fenster
+  QLabel* heading_ = nullptr;                 // Statisch_Element_Name1
+  QLabel* picture_ = nullptr;                 // Image1
+  QLineEdit* description_ = nullptr;          // Edit1
+  QLineEdit* count_ = nullptr;                // VaAnz_Edit
+  std::array<QLabel*, 5> slotLabels_{};       // Va1_Static ..
+  std::array<QLineEdit*, 5> slotEdits_{};     // Va1_Edit ..
+  std::array<QComboBox*, 5> slotUnits_{};     // ComboVar1 ..
+  std::array<QLabel*, 5> slotFixedUnits_{};   // LabelVar1 ..
+  QLabel* roughnessLabel_ = nullptr;          // Label4
+  QLineEdit* roughness_ = nullptr;            // Edit2
+  QComboBox* roughnessUnit_ = nullptr;        // ComboBox6
   QToolButton* roughnessDatabase_ = nullptr;  // SpeedButton1
   QToolButton* roughnessInfo_ = nullptr;      // SpeedButton7
   QToolButton* elementInfo_ = nullptr;        // ToolButton15
 
-  QLineEdit* medium_ = nullptr;           // Eingabe_Medium
-  QComboBox* flowKind_ = nullptr;         // ComboBox4
-  QLineEdit* flow_ = nullptr;             // Eingabe_Volumenstrom
-  QComboBox* flowUnit_ = nullptr;         // ComboBox1
-  QLineEdit* density_ = nullptr;          // Eingabe_Dichte
-  QComboBox* densityUnit_ = nullptr;      // ComboBox2
-  QComboBox* viscosityKind_ = nullptr;    // ComboBox5
-  QLineEdit* viscosity_ = nullptr;        // Eingabe_Viskositaet
-  QComboBox* viscosityUnit_ = nullptr;    // ComboBox3
-  QRadioButton* liquid_ = nullptr;        // Radio_fluessig
-  QRadioButton* gas_ = nullptr;           // Radio_gas
-  std::array<QLabel*, 4> gasLabels_{};    // Label2N, Label4N, Label5N, Label6N
-  QLineEdit* inletPressure_ = nullptr;    // Edit_EingangsdruckN
-  QComboBox* inletPressureUnit_ = nullptr;    // ComboBox6N
-  QLineEdit* inletTemperature_ = nullptr;     // Edit_EingangstemperaturN
-  QComboBox* inletTemperatureUnit_ = nullptr; // ComboBox7N
-  QLineEdit* outletTemperature_ = nullptr;    // Edit_AusgangstemperaturN
-  QComboBox* outletTemperatureUnit_ = nullptr;// ComboBox8N
+  QLineEdit* medium_ = nullptr;                 // Eingabe_Medium
+  QComboBox* flowKind_ = nullptr;               // ComboBox4
+  QLineEdit* flow_ = nullptr;                   // Eingabe_Volumenstrom
+  QComboBox* flowUnit_ = nullptr;               // ComboBox1
+  QLineEdit* density_ = nullptr;                // Eingabe_Dichte
+  QComboBox* densityUnit_ = nullptr;            // ComboBox2
+  QComboBox* viscosityKind_ = nullptr;          // ComboBox5
+  QLineEdit* viscosity_ = nullptr;              // Eingabe_Viskositaet
+  QComboBox* viscosityUnit_ = nullptr;          // ComboBox3
+  QRadioButton* liquid_ = nullptr;              // Radio_fluessig
+  QRadioButton* gas_ = nullptr;                 // Radio_gas
+  std::array<QLabel*, 4> gasLabels_{};          // Label2N, Label4N, Label5N, Label6N
+  QLineEdit* inletPressure_ = nullptr;          // Edit_EingangsdruckN
+  QComboBox* inletPressureUnit_ = nullptr;      // ComboBox6N
+  QLineEdit* inletTemperature_ = nullptr;       // Edit_EingangstemperaturN
+  QComboBox* inletTemperatureUnit_ = nullptr;   // ComboBox7N
+  QLineEdit* outletTemperature_ = nullptr;      // Edit_AusgangstemperaturN
+  QComboBox* outletTemperatureUnit_ = nullptr;  // ComboBox8N
 
-  QWidget* extraPanel_ = nullptr;         // Panel1
-  QGroupBox* choice_ = nullptr;           // RadioGroup1
+  QWidget* extraPanel_ = nullptr;  // Panel1
+  QGroupBox* choice_ = nullptr;    // RadioGroup1
   std::array<QRadioButton*, 2> choiceOptions_{};
-  QLabel* branchLabel_ = nullptr;         // Label6
-  QLineEdit* branchFlow_ = nullptr;       // Edit3
-  QLabel* branchUnit_ = nullptr;          // Label7
-  QPushButton* calculate_ = nullptr;      // BitBtn1
-  QMenu* editPopup_ = nullptr;            // PopupMenu1
+  QLabel* branchLabel_ = nullptr;     // Label6
+  QLineEdit* branchFlow_ = nullptr;   // Edit3
+  QLabel* branchUnit_ = nullptr;      // Label7
+  QPushButton* calculate_ = nullptr;  // BitBtn1
+  QMenu* editPopup_ = nullptr;        // PopupMenu1
   QLineEdit* popupTarget_ = nullptr;
 
   TAusgabe_Fenster* results_ = nullptr;

@@ -38,8 +38,10 @@ ResultsGrid::ResultsGrid(QWidget* parent) : QTableView(parent), frozen_(new QTab
   viewport()->stackUnder(frozen_);
 
   // The title column keeps its rows level with the grid; sizing it sizes the grid's column 0.
-  connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(), &QAbstractSlider::setValue);
-  connect(frozen_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(), &QAbstractSlider::setValue);
+  connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(),
+          &QAbstractSlider::setValue);
+  connect(frozen_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+          &QAbstractSlider::setValue);
   connect(frozen_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int logical, int, int size) {
     if (logical != 0) return;
     titleWidth_ = size;
@@ -121,8 +123,7 @@ QModelIndex ResultsGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModif
   if (current.isValid() && current.column() == 0 && model() != nullptr && model()->columnCount() > 1) {
     current = model()->index(current.row(), 1);
   }
-  if (cursorAction == MoveLeft && current.column() > 0 &&
-      visualRect(current).topLeft().x() < frozen_->columnWidth(0)) {
+  if (cursorAction == MoveLeft && current.column() > 0 && visualRect(current).topLeft().x() < frozen_->columnWidth(0)) {
     const int newValue = horizontalScrollBar()->value() + visualRect(current).topLeft().x() - frozen_->columnWidth(0);
     horizontalScrollBar()->setValue(newValue);
   }
@@ -134,8 +135,7 @@ void ResultsGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
 }
 
 void ResultsGrid::UpdateFrozenGeometry() {
-  frozen_->setGeometry(frameWidth(), frameWidth(), columnWidth(0),
-                       viewport()->height() + horizontalHeader()->height());
+  frozen_->setGeometry(frameWidth(), frameWidth(), columnWidth(0), viewport()->height() + horizontalHeader()->height());
 }
 
 void ResultsGrid::SectionMoved(int, int oldVisual, int newVisual) {

@@ -4,9 +4,7 @@
 
 namespace velmora::gui {
 
-int ResultsGridModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : results::kRowCount;
-}
+int ResultsGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : results::kRowCount; }
 
 int ResultsGridModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : table_.ColumnCount();
@@ -40,8 +38,6 @@ void ResultsGridModel::EndAppend() {
   emit dataChanged(index(0, filled), index(results::kRowCount - 1, filled));
 }
 
-void ResultsGridModel::LabelsChanged() {
-  emit dataChanged(index(0, 0), index(results::kRowCount - 1, 0));
-}
+void ResultsGridModel::LabelsChanged() { emit dataChanged(index(0, 0), index(results::kRowCount - 1, 0)); }
 
 }  // namespace velmora::gui

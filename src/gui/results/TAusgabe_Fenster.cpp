@@ -299,9 +299,7 @@ void TAusgabe_Fenster::SetProjectPath(const QString& path) {
   setWindowTitle(options_.captionShowsPath ? path : QFileInfo(path).fileName());
 }
 
-QString TAusgabe_Fenster::ClipboardText() const {
-  return ToQString(results::CopyTableToClipboard(table_, status_));
-}
+QString TAusgabe_Fenster::ClipboardText() const { return ToQString(results::CopyTableToClipboard(table_, status_)); }
 
 void TAusgabe_Fenster::DeleteSelectedColumn() {
   const int column = SelectedColumn();
@@ -318,8 +316,7 @@ void TAusgabe_Fenster::DeleteSelectedColumn() {
 void TAusgabe_Fenster::CopyTableToClipboard() { QApplication::clipboard()->setText(ClipboardText()); }
 
 void TAusgabe_Fenster::CopyColumnToInputs() {
-  const mainform::MainForm current =
-      inputsSource_ ? inputsSource_() : mainform::MainForm::Defaults(texts_.edition());
+  const mainform::MainForm current = inputsSource_ ? inputsSource_() : mainform::MainForm::Defaults(texts_.edition());
   const auto form = results::CopyColumnToInputs(table_, SelectedColumn(), current, texts_, options_);
   if (form) emit CopyToInputsRequested(*form);
 }

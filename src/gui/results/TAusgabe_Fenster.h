@@ -147,7 +147,7 @@ class TAusgabe_Fenster : public QMainWindow {
   QAction* popupChangeTable_ = nullptr;
   QAction* popupChangeColumn_ = nullptr;
   std::map<std::string, QToolButton*> buttons_;  // by objectName
-  std::map<std::string, std::string> hints_;      // objectName -> hint key
+  std::map<std::string, std::string> hints_;     // objectName -> hint key
   int fontSize_ = 8;
 };
 

@@ -18,9 +18,9 @@ namespace velmora::gui {
 namespace {
 
 constexpr const char* kBlock = "EinstellungenDlg";
-constexpr int kMetricWord = 95;     // global text: "metrisch"
-constexpr int kYesWord = 79;        // "ja": restore the inputs (item 0)
-constexpr int kNoWord = 96;         // "nein" (item 1)
+constexpr int kMetricWord = 95;  // global text: "metrisch"
+constexpr int kYesWord = 79;     // "ja": restore the inputs (item 0)
+constexpr int kNoWord = 96;      // "nein" (item 1)
 constexpr int kOkCaption = 165;
 constexpr int kWarningCaption = 149;
 constexpr const char* kUsWord = "US";  // the same in every edition
@@ -146,8 +146,10 @@ void TEinstellungenDlg::showEvent(QShowEvent* event) {
 
 void TEinstellungenDlg::WarnUserDatabaseUnits() {
   // The stored records are not converted; the user is told so at once.
-  ShowMessage(this, {texts_.FormText(kBlock, "WarnUserDbUnits"), texts_.GlobalText(kWarningCaption),
-                     text::MessageIcon::Exclamation, {}});
+  ShowMessage(this, {texts_.FormText(kBlock, "WarnUserDbUnits"),
+                     texts_.GlobalText(kWarningCaption),
+                     text::MessageIcon::Exclamation,
+                     {}});
 }
 
 }  // namespace velmora::gui

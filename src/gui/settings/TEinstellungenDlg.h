@@ -44,15 +44,15 @@ class TEinstellungenDlg : public QDialog {
   void WarnUserDatabaseUnits();
 
   const text::TextStore& texts_;
-  QComboBox* units_ = nullptr;          // ComboBox1: metric, US
-  QComboBox* restore_ = nullptr;        // ComboBox2: "ja", "nein"
-  QSpinBox* decimals_ = nullptr;        // Edit2 with its up-down, 0 … 6
-  QComboBox* userDatabase_ = nullptr;   // ComboBox3: metric, US
-  QGroupBox* caption_ = nullptr;        // RadioGroup1
-  QRadioButton* captionPath_ = nullptr; // item 0: path and file name
-  QRadioButton* captionFile_ = nullptr; // item 1: file name only
-  QPushButton* ok_ = nullptr;           // BitBtn1
-  QPushButton* cancel_ = nullptr;       // CancelBtn
+  QComboBox* units_ = nullptr;           // ComboBox1: metric, US
+  QComboBox* restore_ = nullptr;         // ComboBox2: "ja", "nein"
+  QSpinBox* decimals_ = nullptr;         // Edit2 with its up-down, 0 … 6
+  QComboBox* userDatabase_ = nullptr;    // ComboBox3: metric, US
+  QGroupBox* caption_ = nullptr;         // RadioGroup1
+  QRadioButton* captionPath_ = nullptr;  // item 0: path and file name
+  QRadioButton* captionFile_ = nullptr;  // item 1: file name only
+  QPushButton* ok_ = nullptr;            // BitBtn1
+  QPushButton* cancel_ = nullptr;        // CancelBtn
 };
 
 }  // namespace velmora::gui

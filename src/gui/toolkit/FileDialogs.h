@@ -11,8 +11,8 @@ enum class FileDialogKind { Open, Save };
 
 struct FileDialogRequest {
   FileDialogKind kind = FileDialogKind::Open;
-  QString filter;            // "Projektdateien (*.vlm)|*.vlm": description, bar, pattern
-  QString defaultSuffix;     // without the dot, e.g. "VLM"
+  QString filter;         // "Projektdateien (*.vlm)|*.vlm": description, bar, pattern
+  QString defaultSuffix;  // without the dot, e.g. "VLM"
   QString suggestedName;
 };
 

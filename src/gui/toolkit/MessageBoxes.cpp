@@ -48,7 +48,9 @@ void FocusNamed(QWidget* parent, const std::string& name) {
 
 }  // namespace
 
-QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString ToQString(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 std::string ToStdString(const QString& text) { return text.toUtf8().toStdString(); }
 
 void SetMessageInterceptor(MessageInterceptor interceptor) { Interceptor() = std::move(interceptor); }

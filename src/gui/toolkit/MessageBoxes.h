@@ -16,8 +16,7 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // Every message box of the program goes through here. It shows the message modally, then moves
 // the focus to the control named by message.focus (searched among the parent's children).
-MessageAnswer ShowMessage(QWidget* parent, const text::Message& message,
-                          MessageButtons buttons = MessageButtons::Ok,
+MessageAnswer ShowMessage(QWidget* parent, const text::Message& message, MessageButtons buttons = MessageButtons::Ok,
                           MessageAnswer defaultAnswer = MessageAnswer::Ok);
 
 // Shows the messages one after another; the focus ends on the last message's control.
