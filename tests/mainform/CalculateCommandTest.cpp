@@ -24,7 +24,7 @@ MainForm GasForm() {
 }
 
 // What one typed text in one field leads to: a calculation, or the listed messages' fields.
-enum class Expect { Calculates, InvalidField, NegativeMessage, ZeroMessage, ZeroMessages };
+enum class Expect { Calculates, InvalidField, NegativeMessage, ZeroMessage, ZeroMessages, AboveMaximum };
 
 struct BadInputCase {
   std::string name;
@@ -87,6 +87,10 @@ TEST_P(BadInputTest, EveryFieldRefusesItsOwnWay) {
     case Expect::ZeroMessages:  // a count below one: the minimum and the zero rule
       EXPECT_EQ(checks.messages.size(), 2u);
       break;
+    case Expect::AboveMaximum:  // the count field's three digits: less than 1000
+      ASSERT_EQ(checks.messages.size(), 1u);
+      EXPECT_TRUE(text.ends_with(German().GlobalText(187) + "\n>> 1000,000 << ")) << text;
+      break;
     case Expect::Calculates: break;
   }
 }
@@ -114,6 +118,10 @@ std::vector<BadInputCase> BadInputs() {
   cases.push_back({"countRoundsToZero", "VaAnz_Edit", "0,4", Expect::ZeroMessages});
   cases.push_back({"countNegative", "VaAnz_Edit", "-1", Expect::ZeroMessages});
   cases.push_back({"countRoundsUp", "VaAnz_Edit", "2,5", Expect::Calculates});
+  cases.push_back({"countLargest", "VaAnz_Edit", "999", Expect::Calculates});
+  cases.push_back({"countRoundsBeyondLargest", "VaAnz_Edit", "999,5", Expect::AboveMaximum});
+  cases.push_back({"countBeyondInteger", "VaAnz_Edit", "3e9", Expect::AboveMaximum});
+  cases.push_back({"countHuge", "VaAnz_Edit", "1e4000", Expect::AboveMaximum});
   cases.push_back({"roughnessEmptyIsSmooth", "Edit2", "", Expect::Calculates});
   cases.push_back({"roughnessLetters", "Edit2", "abc", Expect::InvalidField});
   cases.push_back({"roughnessNegative", "Edit2", "-1", Expect::NegativeMessage});

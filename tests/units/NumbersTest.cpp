@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <limits>
 
 namespace velmora::units {
 namespace {
@@ -82,6 +83,19 @@ TEST(RoundHalfAway, CountsOfIdenticalElements) {
   EXPECT_EQ(RoundHalfAway(2.4L), 2);
   EXPECT_EQ(RoundHalfAway(-2.5L), -3);
   EXPECT_EQ(RoundHalfAway(0.49L), 0);
+  EXPECT_EQ(RoundHalfAway(0.49999999999999999L), 0);  // adding 0.5 would round this up
+  EXPECT_EQ(RoundHalfAway(3e9L), 3e9L);
+}
+
+TEST(RoundToInt, NarrowsOnlyWhatFits) {
+  EXPECT_EQ(RoundToInt(2.5L), 3);
+  EXPECT_EQ(RoundToInt(-2147483648.4L), -2147483648LL);
+  EXPECT_EQ(RoundToInt(2147483647.4L), 2147483647);
+  EXPECT_EQ(RoundToInt(2147483647.5L), std::nullopt);
+  EXPECT_EQ(RoundToInt(3e9L), std::nullopt);
+  EXPECT_EQ(RoundToInt(-1e300L), std::nullopt);
+  EXPECT_EQ(RoundToInt(std::numeric_limits<long double>::quiet_NaN()), std::nullopt);
+  EXPECT_EQ(RoundToInt(std::numeric_limits<long double>::infinity()), std::nullopt);
 }
 
 }  // namespace

@@ -17,6 +17,8 @@ constexpr int kInvalidFieldText = 183;
 constexpr int kErrorCaption = 184;
 constexpr const char* kWindow = "MyWindow";
 
+constexpr units::ValueLimits kCountLimits{.checkMin = true, .checkMax = true, .min = 1, .max = MainForm::kMaxCount + 1};
+
 const char* const kDimensionEdits[] = {"Va1_Edit", "Va2_Edit", "Va3_Edit", "Va4_Edit", "Va5_Edit"};
 
 bool IsBranchPiece(const MainForm& form) {
@@ -166,11 +168,12 @@ CalculateChecks CheckCalculateInputs(const MainForm& form, const text::TextStore
   }
   const auto count = command.Parse(form.count, captions.count, "VaAnz_Edit");
   if (!count) return std::move(command.result());
-  // At least one element: a count that rounds to zero or below would hide or invert the loss.
-  command.Add(units::CheckValue(texts, {.checkMin = true, .min = 1}, captions.count, "VaAnz_Edit",
-                                static_cast<long double>(units::RoundHalfAway(*count))));
+  // From one element (a count rounding to zero or below would hide or invert the loss) up to the
+  // three digits the field holds.
+  const long double rounded = units::RoundHalfAway(*count);
+  command.Add(units::CheckValue(texts, kCountLimits, captions.count, "VaAnz_Edit", rounded));
   if (command.Failed()) return std::move(command.result());
-  const int roundedCount = static_cast<int>(units::RoundHalfAway(*count));
+  const int roundedCount = static_cast<int>(rounded);  // within 1 … kMaxCount by the check
   command.result().showGasNotes = roundedCount > 1 && form.gas;
 
   long double roughness = 0;

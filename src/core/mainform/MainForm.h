@@ -42,6 +42,9 @@ struct MainForm {
   std::string outletTemperature = "250";  // Edit_AusgangstemperaturN
   int outletTemperatureUnit = 0;          // ComboBox8N
 
+  // The count field holds three characters: at most 999 identical elements.
+  static constexpr int kMaxCount = 999;
+
   // The designer defaults with the edition's decimal separator.
   static MainForm Defaults(text::Edition edition);
 };

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace velmora::units {
 
@@ -90,6 +91,15 @@ std::string FormatNumber(long double value, int decimals, text::Edition edition)
   return out;
 }
 
-long long RoundHalfAway(long double value) { return static_cast<long long>(value >= 0 ? value + 0.5L : value - 0.5L); }
+long double RoundHalfAway(long double value) { return std::round(value); }
+
+std::optional<int> RoundToInt(long double value) {
+  const long double rounded = std::round(value);
+  // The comparisons are false for NaN, so it is refused as well.
+  if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max())) {
+    return std::nullopt;
+  }
+  return static_cast<int>(rounded);
+}
 
 }  // namespace velmora::units

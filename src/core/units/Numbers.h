@@ -16,7 +16,11 @@ std::optional<long double> ParseNumber(std::string_view text);
 // Fixed-point with exactly `decimals` digits, no grouping, the edition's decimal separator.
 std::string FormatNumber(long double value, int decimals, text::Edition edition);
 
-// Rounds half away from zero (a count of 2.5 identical elements is 3).
-long long RoundHalfAway(long double value);
+// Rounds half away from zero (a count of 2.5 identical elements is 3); exact for every finite value.
+long double RoundHalfAway(long double value);
+
+// The value rounded half away from zero as an int; nothing when it does not fit (or is not finite),
+// so that no narrowing can wrap around.
+std::optional<int> RoundToInt(long double value);
 
 }  // namespace velmora::units

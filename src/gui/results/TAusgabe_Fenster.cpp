@@ -48,7 +48,7 @@ constexpr const char* kChangeTable = "ToolButtonChangeTable";
 constexpr const char* kPrint = "ToolButtonPrint";
 constexpr const char* kColumnWidth = "ToolButtonColumnWidth";
 
-int Scaled(int value, long double factor) { return static_cast<int>(units::RoundHalfAway(value * factor)); }
+int Scaled(int value, long double factor) { return units::RoundToInt(value * factor).value_or(value); }
 
 }  // namespace
 
