@@ -79,6 +79,7 @@ const DecodeCase kDecodes[] = {
     {"plainLineFeeds", "a\nb\n", {"a", "b"}},
     {"finalLineWithoutBreak", "a\r\nb", {"a", "b"}},
     {"emptyLastLineStays", "a\r\n\r\n", {"a", ""}},
+    {"loneCarriageReturns", "6.0\rK\xFChlung\r\r", {"6.0", "Kühlung", ""}},
 };
 
 class DecodeTest : public ::testing::TestWithParam<DecodeCase> {};
@@ -151,6 +152,16 @@ TEST_F(ProjectFileTest, Utf8FileIsReadToo) {
   const ProjectReadResult read = OpenProject(path, Texts('D'), {});
   EXPECT_EQ(read.status, ProjectReadStatus::Loaded);
   EXPECT_EQ(read.table.ProjectTitle(), "Kühlwasser Halle 3");
+}
+
+TEST_F(ProjectFileTest, FileWithLoneCarriageReturnsOpens) {
+  const fs::path path = folder_ / "old-editor.vlm";
+  std::string bytes = EncodeProjectLines(WriteProjectLines(testing::SampleTable('D'), {}, Texts('D')));
+  std::erase(bytes, '\n');
+  Put(path, bytes);
+  const ProjectReadResult read = OpenProject(path, Texts('D'), {});
+  EXPECT_EQ(read.status, ProjectReadStatus::Loaded);
+  EXPECT_EQ(read.table.ElementCount(), testing::SampleTable('D').ElementCount());
 }
 
 TEST_F(ProjectFileTest, MissingFileIsAnErrorValue) {

@@ -204,6 +204,9 @@ TEST(TextFiles, SplitsLinesLikeATextFile) {
   EXPECT_EQ(SplitLines("a\r\n"), (std::vector<std::string>{"a"}));
   EXPECT_EQ(SplitLines("\n\n"), (std::vector<std::string>{"", ""}));
   EXPECT_TRUE(SplitLines("").empty());
+  // Lone CR line ends, as old editors write them, alone and mixed with the others.
+  EXPECT_EQ(SplitLines("a\rb\rc\r"), (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(SplitLines("a\r\rb\r\n\nc"), (std::vector<std::string>{"a", "", "b", "", "c"}));
 }
 
 }  // namespace

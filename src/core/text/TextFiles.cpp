@@ -11,12 +11,11 @@ std::vector<std::string> SplitLines(std::string_view content) {
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < content.size()) {
-    std::size_t end = content.find('\n', start);
+    std::size_t end = content.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = content.size();
-    std::string_view line = content.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
-    start = end + 1;
+    lines.emplace_back(content.substr(start, end - start));
+    // CR LF, LF and a lone CR (as old editors write) each end one line.
+    start = end + (content.substr(end, 2) == "\r\n" ? 2 : 1);
   }
   return lines;
 }

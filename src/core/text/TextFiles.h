@@ -13,7 +13,7 @@ class TextFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The lines of a text file: split at LF, a CR before it dropped, no empty line after a final LF.
+// The lines of a text file: each ends at CR LF, LF or a lone CR; no empty line after a final line end.
 std::vector<std::string> SplitLines(std::string_view content);
 
 // Reads a whole file as lines; throws TextFileError when it cannot be read.
