@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <random>
-
 #include "SampleTables.h"
+#include "TemporaryFolder.h"
 #include "TestTexts.h"
 #include "project/Cp1252.h"
 #include "project/ProjectFile.h"
@@ -94,29 +92,7 @@ TEST(EncodeTest, WindowsLinesWithCrLf) {
   EXPECT_EQ(EncodeProjectLines({}), "");
 }
 
-// A folder of its own for each test, removed afterwards.
-class ProjectFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::random_device device;
-    folder_ = fs::temp_directory_path() / ("velmora-project-" + std::to_string(device()));
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::permissions(folder_, fs::perms::owner_all, ignored);
-    fs::remove_all(folder_, ignored);
-  }
-  std::string Bytes(const fs::path& path) const {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  void Put(const fs::path& path, const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
-  std::size_t FilesInFolder() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
-  }
-  fs::path folder_;
-};
+using ProjectFileTest = testing::TemporaryFolderTest;
 
 TEST_F(ProjectFileTest, SaveAndOpenInEveryEdition) {
   for (const text::Edition edition : text::kEditions) {

@@ -1,9 +1,13 @@
 #include "project/ProjectFile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <random>
 
 #include "project/Cp1252.h"
+#include "project/ProjectLock.h"
 #include "project/ProjectWriter.h"
 #include "text/TextFiles.h"
 
@@ -31,7 +35,20 @@ ProjectFileWrite Failed(FileError error, std::string detail, const std::filesyst
   return {error, std::move(detail)};
 }
 
+// A file or folder that exists but may not be written.
+bool WriteProtected(const std::filesystem::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return false;  // missing: the write itself will tell
+  return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
+
+bool MayReplace(const std::filesystem::path& path) {
+  const std::filesystem::path target = LinkTarget(path);
+  const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+  return !WriteProtected(target) && !WriteProtected(folder);
+}
 
 std::vector<std::string> DecodeProjectBytes(std::string_view bytes) {
   // A byte-order mark before valid UTF-8 settles the question.
@@ -74,7 +91,9 @@ ProjectFileLines ReadProjectFile(const std::filesystem::path& path) {
   return {FileError::None, {}, DecodeProjectBytes(bytes)};
 }
 
-ProjectFileWrite WriteProjectFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+ProjectFileWrite WriteProjectFile(const std::filesystem::path& link, const std::vector<std::string>& lines) {
+  const std::filesystem::path path = LinkTarget(link);
+  if (!MayReplace(path)) return {FileError::ReadOnly, PathText(path) + " is write-protected"};
   const std::string bytes = EncodeProjectLines(lines);
   const std::filesystem::path temporary = TemporaryBeside(path);
   {

@@ -24,6 +24,7 @@ enum class FileError {
   CannotRead,     // a read failed halfway
   CannotWrite,    // the temporary file could not be created or written
   CannotReplace,  // the temporary file could not take the place of the target
+  ReadOnly,       // the file, or the folder a save writes into, is write-protected
 };
 
 struct ProjectFileLines {
@@ -53,9 +54,16 @@ std::string EncodeProjectLines(const std::vector<std::string>& lines);
 // Reads a project file as lines (the final empty line is ReadProjectLines' to drop).
 ProjectFileLines ReadProjectFile(const std::filesystem::path& path);
 
+// Whether a save may replace `path` (its link target): the file, when there is one, and its folder
+// must be writable — by the user's rights and by their write-protection bits, which are honoured
+// even where the rights alone would allow the write (as for an administrator).
+bool MayReplace(const std::filesystem::path& path);
+
 // Writes the lines so that a failure never harms the file already there: the bytes go to a
-// temporary file in the same folder, which is flushed and closed and then renamed over the target
-// (keeping the target's permissions). On failure the temporary file is removed.
+// temporary file beside the target (beside the file a symbolic link points to, which stays a
+// link), which is flushed and closed and then renamed over the target (keeping the target's
+// permissions). On failure the temporary file is removed. A write-protected target is refused
+// (ReadOnly) untouched.
 ProjectFileWrite WriteProjectFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 // Reads a project file and its lines in one step; a file that cannot be read gives the status

@@ -20,4 +20,8 @@ struct Message {
 
 using Messages = std::vector<Message>;
 
+// Buttons a message box may offer; the answer is one of them.
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
 }  // namespace velmora::text

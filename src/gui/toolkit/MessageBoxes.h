@@ -10,9 +10,8 @@ class QWidget;
 
 namespace velmora::gui {
 
-// Buttons a message box may offer; the answer is one of them.
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+using text::MessageAnswer;
+using text::MessageButtons;
 
 // Every message box of the program goes through here. It shows the message modally, then moves
 // the focus to the control named by message.focus (searched among the parent's children).
