@@ -172,7 +172,8 @@ TEST_F(ProjectCommandsTest, WriteProtectedProjectIsNeverReplaced) {
     Put(path, Bytes(SavedProject("vorlage.vlm")));
     const std::string before = Bytes(path);
     ASSERT_TRUE(OpenProjectFile(Context(), path, false));
-    fs::permissions(protectFolder ? folder : path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    fs::permissions(protectFolder ? folder : path,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     session_.MarkChanged();
     user_.files = {std::nullopt};  // Save as offered after the message, then cancelled
@@ -210,8 +211,7 @@ TEST_F(ProjectCommandsTest, SecondProgramIsToldTheFileIsInUse) {
   EXPECT_FALSE(OpenProjectFile(other, path, false));
   EXPECT_FALSE(second.Path().has_value());
   ASSERT_EQ(secondUser.asked.size(), 1u);
-  EXPECT_EQ(secondUser.asked[0].text,
-            path.string() + "\n\n" + German().FormText(kMainWindowBlock, "msgProjectInUse"));
+  EXPECT_EQ(secondUser.asked[0].text, path.string() + "\n\n" + German().FormText(kMainWindowBlock, "msgProjectInUse"));
   EXPECT_EQ(secondUser.asked[0].icon, text::MessageIcon::Question);
 
   // Read-only it opens, but it cannot save over the first program's file, neither way.

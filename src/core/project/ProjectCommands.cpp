@@ -12,14 +12,18 @@ using text::MessageButtons;
 using text::MessageIcon;
 
 text::Message SaveQuestion(const text::TextStore& texts) {
-  return {texts.GlobalText(text::global::kSaveQuestion), texts.GlobalText(text::global::kSaveQuestionCaption),
-          MessageIcon::Question, {}};
+  return {texts.GlobalText(text::global::kSaveQuestion),
+          texts.GlobalText(text::global::kSaveQuestionCaption),
+          MessageIcon::Question,
+          {}};
 }
 
 // A message about one file: the file on the first line, then the main window's text for the case.
 text::Message FileMessage(const text::TextStore& texts, std::string_view key, MessageIcon icon, const fs::path& path) {
-  return {path.string() + "\n\n" + texts.FormText(kMainWindowBlock, key), texts.GlobalText(text::global::kFileCaption),
-          icon, {}};
+  return {path.string() + "\n\n" + texts.FormText(kMainWindowBlock, key),
+          texts.GlobalText(text::global::kFileCaption),
+          icon,
+          {}};
 }
 
 // Before the table goes: a table with elements may be saved first. False when the command must
@@ -49,7 +53,9 @@ bool ReadInto(const ProjectContext& c, const fs::path& path) {
 bool NothingToSave(const ProjectContext& c) {
   if (c.session.HasElements()) return false;
   c.dialogs.Show({{c.texts.GlobalText(text::global::kNothingToSave),
-                   c.texts.GlobalText(text::global::kInformationCaption), MessageIcon::Information, {}}});
+                   c.texts.GlobalText(text::global::kInformationCaption),
+                   MessageIcon::Information,
+                   {}}});
   return true;
 }
 

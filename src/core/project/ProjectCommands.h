@@ -20,7 +20,8 @@ class ProjectDialogs {
   virtual void Show(const text::Messages& messages) = 0;
   // The open and the save dialog; nothing when cancelled.
   virtual std::optional<std::filesystem::path> ChooseFileToOpen() = 0;
-  virtual std::optional<std::filesystem::path> ChooseFileToSave(const std::optional<std::filesystem::path>& current) = 0;
+  virtual std::optional<std::filesystem::path> ChooseFileToSave(
+      const std::optional<std::filesystem::path>& current) = 0;
 };
 
 struct ProjectContext {

@@ -20,10 +20,10 @@ enum class OpenMode { Edit, ReadOnly };
 // with its file.
 struct OpenOutcome {
   enum class Status {
-    Opened,      // the file's table and appearance took the project's place
-    InUse,       // another program holds the file; nothing was read (ask, then open read-only)
-    Failed,      // not opened: see the read result's status and messages
-    Abandoned,   // read, but invalid (an element without its pressure loss): the project is new and empty
+    Opened,     // the file's table and appearance took the project's place
+    InUse,      // another program holds the file; nothing was read (ask, then open read-only)
+    Failed,     // not opened: see the read result's status and messages
+    Abandoned,  // read, but invalid (an element without its pressure loss): the project is new and empty
   } status = Status::Failed;
   ProjectReadResult read;  // the reader's result (for its messages), when the file was read
 };
@@ -31,10 +31,10 @@ struct OpenOutcome {
 // What writing the project came to.
 enum class WriteStatus {
   Written,
-  NoFile,     // the project has no file yet: Save as must name one
-  ReadOnly,   // the project was opened read-only, or its file or folder is write-protected
-  InUse,      // Save as: another program holds the chosen file
-  Failed,     // the file could not be written; the previous file is unchanged
+  NoFile,    // the project has no file yet: Save as must name one
+  ReadOnly,  // the project was opened read-only, or its file or folder is write-protected
+  InUse,     // Save as: another program holds the chosen file
+  Failed,    // the file could not be written; the previous file is unchanged
 };
 
 // The current project: its file (none while untitled), whether this program holds that file, the

@@ -1,12 +1,11 @@
 #include "settings/ReadSettings.h"
 
 #include <climits>
-#include <span>
 
 #include "catalogue/ElementLayout.h"
+#include "mainform/FormFields.h"
 #include "settings/SettingsKeys.h"
 #include "settings/StoredInteger.h"
-#include "units/UnitLists.h"
 
 namespace velmora::settings {
 namespace {
@@ -35,7 +34,6 @@ class Restorer {
 
   // A list index must name an entry of the list.
   int Index(const char* name, std::size_t entries) { return Integer(name, 0, static_cast<int>(entries) - 1); }
-  int Index(const char* name, std::span<const units::Unit> list) { return Index(name, list.size()); }
 
   void Fail() { failed_ = true; }
   bool Failed() const { return failed_; }
@@ -69,50 +67,26 @@ WindowPlacements RestoreWindows(Restorer& in) {
   return windows;
 }
 
-void RestoreMedium(Restorer& in, mainform::MainForm& form) {
-  in.Section(section::kMedium);
-  form.medium = in.Text(key::kMedium);
-  // The unit lists depend on the kinds read before them.
-  form.flowKind = in.Index(key::kFlowKind, kTwoWayList);
-  form.flow = in.Text(key::kFlow);
-  form.flowUnit = in.Index(key::kFlowUnit, units::FlowUnits(form.flowKind));
-  form.density = in.Text(key::kDensity);
-  form.densityUnit = in.Index(key::kDensityUnit, units::DensityUnits());
-  form.viscosityKind = in.Index(key::kViscosityKind, kTwoWayList);
-  form.viscosity = in.Text(key::kViscosity);
-  form.viscosityUnit = in.Index(key::kViscosityUnit, units::ViscosityUnits(form.viscosityKind));
-  form.gas = in.Text(key::kLiquid) == value::kGas;
-}
-
-void RestoreGasData(Restorer& in, mainform::MainForm& form) {
-  in.Section(section::kGasData);
-  form.inletPressure = in.Text(key::kInletPressure);
-  form.inletPressureUnit = in.Index(key::kInletPressureUnit, units::PressureUnits());
-  form.inletTemperature = in.Text(key::kInletTemperature);
-  form.inletTemperatureUnit = in.Index(key::kInletTemperatureUnit, units::TemperatureUnits());
-  form.outletTemperature = in.Text(key::kOutletTemperature);
-  form.outletTemperatureUnit = in.Index(key::kOutletTemperatureUnit, units::TemperatureUnits());
-}
-
-void RestorePipe(Restorer& in, mainform::MainForm& form) {
-  in.Section(section::kPipe);
-  const int group = in.Integer(key::kGroup);
-  const int kind = in.Integer(key::kKind);
+// The main window's inputs, field by field in their stored order.
+void RestoreInputs(Restorer& in, mainform::MainForm& form) {
+  for (const mainform::FormField& field : mainform::FormFields()) {
+    if (field.section == nullptr) continue;
+    in.Section(field.section);
+    switch (field.kind) {
+      case mainform::FieldKind::Text: field.text(form) = in.Text(field.key); break;
+      case mainform::FieldKind::Index:
+        // An index must name an entry of its list; the element panel's lists take any integer and
+        // stay without a selection where the element has no such entry.
+        field.number(form) =
+            field.entries != nullptr ? in.Index(field.key, field.entries(form)) : in.Integer(field.key);
+        break;
+      case mainform::FieldKind::Element: field.number(form) = in.Integer(field.key); break;
+      case mainform::FieldKind::Option: field.number(form) = in.Integer(field.key, 0, 1); break;
+      case mainform::FieldKind::Flag: field.flag(form) = in.Text(field.key) == value::kOn; break;
+    }
+  }
   // An element the catalogue does not know is damage, not a choice.
-  if (catalogue::FindLayout(group, kind) == nullptr) {
-    in.Fail();
-    return;
-  }
-  form.elementGroup = group;
-  form.elementKind = kind;
-  for (std::size_t slot = 0; slot < 5; ++slot) {
-    form.dimensions[slot] = in.Text(key::kDimensions[slot]);
-    // The dimension lists differ per element and slot: any integer is taken, and the element
-    // panel leaves a list without a selection when it has no such entry.
-    form.dimensionUnits[slot] = in.Integer(key::kDimensionUnits[slot]);
-  }
-  form.roughness = in.Text(key::kRoughness);
-  form.roughnessUnit = in.Index(key::kRoughnessUnit, units::LengthUnits(units::LengthList::Millimetre));
+  if (catalogue::FindLayout(form.elementGroup, form.elementKind) == nullptr) in.Fail();
 }
 
 // The restore of the general options, the window places and the inputs; nothing when a value is
@@ -121,9 +95,7 @@ std::optional<StoredSettings> Restore(const SettingsStore& store, StoredSettings
   Restorer in(store);
   RestoreGeneral(in, settings);
   settings.windows = RestoreWindows(in);
-  RestoreMedium(in, settings.form);
-  RestoreGasData(in, settings.form);
-  RestorePipe(in, settings.form);
+  RestoreInputs(in, settings.form);
   if (in.Failed()) return std::nullopt;
   return settings;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "mainform/FormFields.h"
 #include "settings/SettingsKeys.h"
 #include "settings/StoredInteger.h"
 
@@ -52,38 +53,19 @@ void WriteWindows(Writer& out, const WindowPlacements& windows) {
   for (std::size_t i = 0; i < 4; ++i) out.Integer(key::kShortDisplayColumns[i], windows.shortDisplayColumns[i]);
 }
 
-void WriteMedium(Writer& out, const mainform::MainForm& form) {
-  out.Section(section::kMedium);
-  out.Text(key::kMedium, form.medium);
-  out.Integer(key::kFlowKind, form.flowKind);
-  out.Text(key::kFlow, form.flow);
-  out.Integer(key::kFlowUnit, form.flowUnit);
-  out.Text(key::kDensity, form.density);
-  out.Integer(key::kDensityUnit, form.densityUnit);
-  out.Integer(key::kViscosityKind, form.viscosityKind);
-  out.Text(key::kViscosity, form.viscosity);
-  out.Integer(key::kViscosityUnit, form.viscosityUnit);
-  out.Text(key::kLiquid, form.gas ? value::kGas : value::kLiquid);
-}
-
-void WriteGasData(Writer& out, const mainform::MainForm& form) {
-  out.Section(section::kGasData);
-  out.Text(key::kInletPressure, form.inletPressure);
-  out.Integer(key::kInletPressureUnit, form.inletPressureUnit);
-  out.Text(key::kInletTemperature, form.inletTemperature);
-  out.Integer(key::kInletTemperatureUnit, form.inletTemperatureUnit);
-  out.Text(key::kOutletTemperature, form.outletTemperature);
-  out.Integer(key::kOutletTemperatureUnit, form.outletTemperatureUnit);
-}
-
-void WritePipe(Writer& out, const mainform::MainForm& form) {
-  out.Section(section::kPipe);
-  out.Integer(key::kGroup, form.elementGroup);
-  out.Integer(key::kKind, form.elementKind);
-  for (std::size_t slot = 0; slot < 5; ++slot) out.Text(key::kDimensions[slot], form.dimensions[slot]);
-  for (std::size_t slot = 0; slot < 5; ++slot) out.Integer(key::kDimensionUnits[slot], form.dimensionUnits[slot]);
-  out.Text(key::kRoughness, form.roughness);
-  out.Integer(key::kRoughnessUnit, form.roughnessUnit);
+// The main window's inputs, field by field in their stored order.
+void WriteInputs(Writer& out, mainform::MainForm form) {
+  for (const mainform::FormField& field : mainform::FormFields()) {
+    if (field.section == nullptr) continue;
+    out.Section(field.section);
+    switch (field.kind) {
+      case mainform::FieldKind::Text: out.Text(field.key, field.text(form)); break;
+      case mainform::FieldKind::Index:
+      case mainform::FieldKind::Element:
+      case mainform::FieldKind::Option: out.Integer(field.key, field.number(form)); break;
+      case mainform::FieldKind::Flag: out.Text(field.key, field.flag(form) ? value::kOn : value::kOff); break;
+    }
+  }
 }
 
 }  // namespace
@@ -92,9 +74,7 @@ bool WriteSettings(SettingsStore& store, const StoredSettings& settings) {
   Writer out(store);
   WriteGeneral(out, settings);
   if (settings.windows) WriteWindows(out, *settings.windows);
-  WriteMedium(out, settings.form);
-  WriteGasData(out, settings.form);
-  WritePipe(out, settings.form);
+  WriteInputs(out, settings.form);
   return out.Finish();
 }
 
