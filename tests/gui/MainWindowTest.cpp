@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -33,7 +34,8 @@ TEST_F(MainWindow, StartsWithTitleCaptionsAndTheDefaultPipe) {
   EXPECT_EQ(Find<QComboBox>("ComboBox3")->currentText(), "10-6 kg/ms");
   EXPECT_TRUE(Find<QRadioButton>("Radio_fluessig")->isChecked());
   EXPECT_FALSE(Find<QWidget>("Panel1")->isVisible());
-  EXPECT_EQ(window->ProjectPath(), ToQString(German().GlobalText(143)));
+  EXPECT_FALSE(window->ProjectPath().has_value());
+  EXPECT_EQ(window->ResultsWindow()->windowTitle(), ToQString(German().GlobalText(143)));
   EXPECT_TRUE(window->ResultsWindow()->isVisible());
   const QString heading = Find<QLabel>("Statisch_Element_Name1")->text();
   EXPECT_EQ(heading, ToQString(German().GroupName(1) + " - " + German().KindName(1, 1)));
@@ -216,11 +218,19 @@ TEST(EveryEdition, WindowsFindEveryTextTheyAskFor) {
 namespace velmora::gui {
 namespace {
 
-TEST(CommandLine, ParametersJoinWithSingleBlanksIntoOneProjectName) {
-  SetMessageInterceptor([](const text::Message&, MessageButtons) { return MessageAnswer::Ok; });
+TEST(CommandLine, AMissingProjectLeavesTheProjectUntitled) {
+  std::vector<text::Message> shown;
+  SetMessageInterceptor([&](const text::Message& message, MessageButtons) {
+    shown.push_back(message);
+    return MessageAnswer::Ok;
+  });
+  QTemporaryDir settings;
   TMyWindow window(testing_support::Texts('D'), VELMORA_TEST_PROGRAM_DIR);
-  window.PrepareFirstShow({"My", "project.vlm"});
-  EXPECT_EQ(window.ProjectPath(), "My project.vlm");
+  window.SetSettingsFile(settings.filePath("Velmora6.ini"));
+  window.PrepareFirstShow({"My", "project.vlm"}, settings.path());
+  EXPECT_FALSE(window.ProjectPath().has_value());
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, testing_support::Texts('D').FormText("MyWindow", "msgProjectOpenFailed"));
   SetMessageInterceptor({});
 }
 

@@ -47,12 +47,16 @@ TEST_F(ProjectCommands, SaveAsThenOpenBringsTheTableBack) {
   EXPECT_EQ(requests[0].kind, FileDialogKind::Save);
   EXPECT_EQ(requests[0].filter, "Projektdateien (*.vlm)|*.vlm");
 
+  SetMessageInterceptor([this](const text::Message& message, MessageButtons) {
+    shown.push_back(message);
+    return MessageAnswer::No;
+  });
   window->NewProject();  // a table with elements is always asked about
   EXPECT_EQ(shown.size(), 1u);
   shown.clear();
   EXPECT_EQ(window->ResultsWindow()->ElementCount(), 0);
 
-  window->OpenProject();
+  window->OpenProject();  // nothing to ask: the table is empty
   ASSERT_EQ(window->ResultsWindow()->ElementCount(), 2);
   for (int column = 1; column <= 2; ++column) {
     for (int row = 0; row < 26; ++row) {
@@ -62,20 +66,21 @@ TEST_F(ProjectCommands, SaveAsThenOpenBringsTheTableBack) {
   EXPECT_TRUE(shown.empty());
 }
 
-TEST_F(ProjectCommands, NewAsksWhenTheTableHoldsElementsAndCancelDiscardsLikeNo) {
+TEST_F(ProjectCommands, NewAsksWhenTheTableHoldsElementsAndCancelKeepsIt) {
   PressCalculate();
   SetMessageInterceptor([this](const text::Message& message, MessageButtons buttons) {
     shown.push_back(message);
     EXPECT_EQ(buttons, MessageButtons::YesNoCancel);
     return MessageAnswer::Cancel;
   });
-  window->NewProject();
+  EXPECT_FALSE(window->NewProject());
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, testing_support::Texts('D').GlobalText(190));
   EXPECT_EQ(shown[0].caption, testing_support::Texts('D').GlobalText(8));
   EXPECT_EQ(shown[0].icon, text::MessageIcon::Question);
-  EXPECT_EQ(window->ResultsWindow()->ElementCount(), 0);
-  EXPECT_EQ(window->ProjectPath(), ToQString(testing_support::Texts('D').GlobalText(143)));
+  EXPECT_EQ(window->ResultsWindow()->ElementCount(), 1);
+  EXPECT_FALSE(window->ProjectPath().has_value());
+  EXPECT_EQ(window->ResultsWindow()->windowTitle(), ToQString(testing_support::Texts('D').GlobalText(143)));
 }
 
 TEST_F(ProjectCommands, SaveWithoutElementsSaysThereIsNothingToSave) {
@@ -105,6 +110,19 @@ TEST_F(ProjectCommands, ClosingAnUnsavedTableAsksAndYesSaves) {
   window->close();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_TRUE(QFile::exists(answer));
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(ProjectCommands, ClosingStaysOpenWhenTheSaveFails) {
+  PressCalculate();
+  answer.clear();  // the save dialog is cancelled
+  SetMessageInterceptor([this](const text::Message& message, MessageButtons) {
+    shown.push_back(message);
+    return MessageAnswer::Yes;
+  });
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->ResultsWindow()->ElementCount(), 1);
 }
 
 TEST_F(ProjectCommands, DeletingAColumnMakesTheProjectUnsaved) {
@@ -142,17 +160,26 @@ TEST_F(ProjectCommands, AMissingFileCannotBeOpened) {
   EXPECT_EQ(shown[0].text, testing_support::Texts('D').FormText("MyWindow", "msgProjectOpenFailed"));
 }
 
-TEST_F(ProjectCommands, CommandLineOpensTheNamedProject) {
+TEST_F(ProjectCommands, CommandLineOpensTheNamedProjectRelativeToTheStartFolder) {
   CalculateTwoElements();
   answer = ProjectFile("My project.vlm");
   ASSERT_TRUE(window->SaveProjectAs());
+  // A second program is told that the file is in use and may open it read-only.
+  std::vector<text::Message> asked;
+  SetMessageInterceptor([&](const text::Message& message, MessageButtons buttons) {
+    asked.push_back(message);
+    EXPECT_EQ(buttons, MessageButtons::YesNo);
+    return MessageAnswer::Yes;
+  });
   TMyWindow second(testing_support::Texts('D'), VELMORA_TEST_PROGRAM_DIR);
   second.SetSettingsFile(settingsFolder.filePath("second.ini"));
-  const QString path = ProjectFile("My project.vlm");
-  const qsizetype blank = path.lastIndexOf(' ');
-  second.PrepareFirstShow({path.left(blank), path.mid(blank + 1)});
-  EXPECT_EQ(second.ProjectPath(), path);
+  second.PrepareFirstShow({"My", "project.vlm"}, folder.path());
+  EXPECT_EQ(second.ProjectPath(), answer);
   EXPECT_EQ(second.ResultsWindow()->ElementCount(), 2);
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_TRUE(asked[0].text.ends_with(testing_support::Texts('D').FormText("MyWindow", "msgProjectInUse")));
+  EXPECT_TRUE(second.ResultsWindow()->windowTitle().endsWith(
+      ToQString(testing_support::Texts('D').FormText("MyWindow", "capReadOnly"))));
 }
 
 class EnglishProjects : public ProjectCommands {
@@ -165,11 +192,12 @@ TEST_F(EnglishProjects, FileWrittenInEnglishOpensInGerman) {
   ASSERT_TRUE(window->SaveProjectAs());
   EXPECT_EQ(requests[0].filter, "Project files (*.vlm)|*.vlm");
   const std::string englishName = window->ResultsWindow()->Table().Cell(1, 7);
+  window->close();  // saved: lets the file go without asking
 
   TMyWindow german(testing_support::Texts('D'), VELMORA_TEST_PROGRAM_DIR);
   german.SetSettingsFile(settingsFolder.filePath("german.ini"));
   german.PrepareFirstShow({});
-  german.ReadProject(answer);
+  ASSERT_TRUE(german.OpenProjectFile(answer));
   ASSERT_EQ(german.ResultsWindow()->ElementCount(), 1);
   EXPECT_EQ(german.ResultsWindow()->Table().Cell(1, 7), testing_support::Texts('D').KindName(1, 1) + "/1");
   EXPECT_EQ(german.ResultsWindow()->Table().Cell(1, 3), "998,200");

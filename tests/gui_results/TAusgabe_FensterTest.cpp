@@ -53,7 +53,7 @@ class ResultsWindowTest : public ::testing::Test {
       messages_.push_back(message);
       return MessageAnswer::Ok;
     });
-    window_ = std::make_unique<TAusgabe_Fenster>(German());
+    window_ = std::make_unique<TAusgabe_Fenster>(German(), table_);
   }
   void TearDown() override {
     window_.reset();
@@ -72,6 +72,7 @@ class ResultsWindowTest : public ::testing::Test {
   QToolButton* Button(const char* name) const { return window_->findChild<QToolButton*>(name); }
   QString Totals() const { return window_->findChild<QLabel*>("StatusPanel1")->text(); }
 
+  results::ResultsTable table_;  // the project's table, which the window shows
   std::unique_ptr<TAusgabe_Fenster> window_;
   std::vector<text::Message> messages_;
 };
@@ -322,20 +323,12 @@ TEST_F(ResultsWindowTest, FontChoiceSetsTheRowHeight) {
 TEST_F(ResultsWindowTest, NewProjectEmptiesTheTable) {
   ASSERT_TRUE(Append(Pipe()));
   window_->findChild<QLineEdit*>("Edit1")->setText("Nord");
-  window_->ClearTable("Unbenannt");
-  EXPECT_EQ(window_->windowTitle(), "Unbenannt");
+  table_.ClearTable();
+  window_->ShowReplacedTable(window_->DisplayOptions());
   EXPECT_EQ(window_->ElementCount(), 0);
   EXPECT_EQ(window_->findChild<QLineEdit*>("Edit1")->text(), "");
   EXPECT_EQ(Totals(), "0,00 bar");
   EXPECT_FALSE(Button("ToolButtonSave")->isEnabled());
-}
-
-TEST_F(ResultsWindowTest, CaptionShowsPathOrFileName) {
-  window_->SetProjectPath("/home/a/Anlage.vlm");
-  EXPECT_EQ(window_->windowTitle(), "/home/a/Anlage.vlm");
-  window_->SetDisplayOptions({.captionShowsPath = false});
-  window_->SetProjectPath("/home/a/Anlage.vlm");
-  EXPECT_EQ(window_->windowTitle(), "Anlage.vlm");
 }
 
 TEST_F(ResultsWindowTest, ClosingSignalsTheMainWindow) {

@@ -33,13 +33,11 @@ std::size_t DensityUnitEntries(const MainForm&) { return units::DensityUnits().s
 std::size_t ViscosityUnitEntries(const MainForm& form) { return units::ViscosityUnits(form.viscosityKind).size(); }
 std::size_t PressureUnitEntries(const MainForm&) { return units::PressureUnits().size(); }
 std::size_t TemperatureUnitEntries(const MainForm&) { return units::TemperatureUnits().size(); }
-std::size_t MillimetreUnitEntries(const MainForm&) {
-  return units::LengthUnits(units::LengthList::Millimetre).size();
-}
+std::size_t MillimetreUnitEntries(const MainForm&) { return units::LengthUnits(units::LengthList::Millimetre).size(); }
 
-constexpr FormField Edit(const char* control, const char* section, const char* key,
-                         std::string& (*text)(MainForm&)) {
-  return {.kind = FieldKind::Text, .control = control, .partner = nullptr, .section = section, .key = key, .text = text};
+constexpr FormField Edit(const char* control, const char* section, const char* key, std::string& (*text)(MainForm&)) {
+  return {
+      .kind = FieldKind::Text, .control = control, .partner = nullptr, .section = section, .key = key, .text = text};
 }
 
 constexpr FormField List(const char* control, const char* section, const char* key, int& (*number)(MainForm&),
@@ -63,12 +61,15 @@ const FormField kFields[] = {
     List("ComboBox5", kMediumSection, "Dyn_KinVisko", NumberOf<&MainForm::viscosityKind>, TwoEntries),
     Edit("Eingabe_Viskositaet", kMediumSection, "Visko", TextOf<&MainForm::viscosity>),
     List("ComboBox3", kMediumSection, "Visko_Einheit", NumberOf<&MainForm::viscosityUnit>, ViscosityUnitEntries),
-    {.kind = FieldKind::Flag, .control = "Radio_gas", .partner = "Radio_fluessig", .section = kMediumSection, .key = "fluessig",
+    {.kind = FieldKind::Flag,
+     .control = "Radio_gas",
+     .partner = "Radio_fluessig",
+     .section = kMediumSection,
+     .key = "fluessig",
      .flag = Gas},
 
     Edit("Edit_EingangsdruckN", kGasDataSection, "E_Druck", TextOf<&MainForm::inletPressure>),
-    List("ComboBox6N", kGasDataSection, "E_Druck_Einheit", NumberOf<&MainForm::inletPressureUnit>,
-         PressureUnitEntries),
+    List("ComboBox6N", kGasDataSection, "E_Druck_Einheit", NumberOf<&MainForm::inletPressureUnit>, PressureUnitEntries),
     Edit("Edit_EingangstemperaturN", kGasDataSection, "E_Temp", TextOf<&MainForm::inletTemperature>),
     List("ComboBox7N", kGasDataSection, "E_Temp_Einheit", NumberOf<&MainForm::inletTemperatureUnit>,
          TemperatureUnitEntries),
@@ -76,9 +77,17 @@ const FormField kFields[] = {
     List("ComboBox8N", kGasDataSection, "A_Temp_Einheit", NumberOf<&MainForm::outletTemperatureUnit>,
          TemperatureUnitEntries),
 
-    {.kind = FieldKind::Element, .control = nullptr, .partner = nullptr, .section = kPipeSection, .key = "Gruppe",
+    {.kind = FieldKind::Element,
+     .control = nullptr,
+     .partner = nullptr,
+     .section = kPipeSection,
+     .key = "Gruppe",
      .number = NumberOf<&MainForm::elementGroup>},
-    {.kind = FieldKind::Element, .control = nullptr, .partner = nullptr, .section = kPipeSection, .key = "UGruppe",
+    {.kind = FieldKind::Element,
+     .control = nullptr,
+     .partner = nullptr,
+     .section = kPipeSection,
+     .key = "UGruppe",
      .number = NumberOf<&MainForm::elementKind>},
     Edit("Va1_Edit", kPipeSection, "Va1", Dimension<0>),
     Edit("Va2_Edit", kPipeSection, "Va2", Dimension<1>),
@@ -95,7 +104,11 @@ const FormField kFields[] = {
 
     Edit("Edit1", nullptr, nullptr, TextOf<&MainForm::description>),
     Edit("VaAnz_Edit", nullptr, nullptr, TextOf<&MainForm::count>),
-    {.kind = FieldKind::Option, .control = "RadioGroup1_1", .partner = "RadioGroup1_0", .section = nullptr, .key = nullptr,
+    {.kind = FieldKind::Option,
+     .control = "RadioGroup1_1",
+     .partner = "RadioGroup1_0",
+     .section = nullptr,
+     .key = nullptr,
      .number = NumberOf<&MainForm::option>},
     Edit("Edit3", nullptr, nullptr, TextOf<&MainForm::branchFlow>),
 };

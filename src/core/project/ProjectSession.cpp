@@ -13,6 +13,7 @@ bool ProjectSession::IsOwnFile(const fs::path& path) const {
 
 void ProjectSession::StartNew() {
   table_.ClearTable();
+  ++generation_;
   path_.reset();
   Release();
   readOnly_ = false;
@@ -41,6 +42,7 @@ OpenOutcome ProjectSession::Open(const fs::path& path, const text::TextStore& te
   switch (outcome.read.status) {
     case ProjectReadStatus::Loaded:
       table_ = std::move(outcome.read.table);
+      ++generation_;
       appearance_ = outcome.read.appearance;
       path_ = path;
       if (!alreadyHeld) lock_ = std::move(lock);

@@ -50,6 +50,10 @@ class ProjectSession {
   void MarkChanged() { saved_ = false; }
   bool HasElements() const { return table_.ElementCount() > 0; }
 
+  // Counts the replacements of the table (a new or an opened project), so that a window can tell
+  // a replaced table from a changed one.
+  unsigned Generation() const { return generation_; }
+
   results::ResultsTable& Table() { return table_; }
   const results::ResultsTable& Table() const { return table_; }
   ProjectAppearance& Appearance() { return appearance_; }
@@ -75,6 +79,7 @@ class ProjectSession {
   ProjectLock lock_;
   bool readOnly_ = false;
   bool saved_ = true;
+  unsigned generation_ = 0;
   results::ResultsTable table_;
   ProjectAppearance appearance_;
 };

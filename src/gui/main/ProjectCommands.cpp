@@ -1,26 +1,20 @@
-// The project commands of the main window: New, Open, Save, Save as, and the save question.
+// The project commands of the main window: the core's rules on the window's session, answered
+// with the window's dialogs; afterwards the windows show the project as it is.
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <algorithm>
 
 #include "main/TMyWindow.h"
-#include "project/ProjectFile.h"
-#include "project/ProjectMessages.h"
 #include "results/TAusgabe_Fenster.h"
+#include "text/GlobalTexts.h"
 #include "toolkit/FileDialogs.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
 namespace {
 
-constexpr int kSaveQuestionCaption = 8;
-constexpr int kInfoCaption = 75;
-constexpr int kUntitled = 143;
-constexpr int kFileErrorCaption = 149;
-constexpr int kNothingToSave = 188;
-constexpr int kSaveQuestion = 190;
+namespace fs = std::filesystem;
 
 QString ProjectFilter(text::Edition edition) {
   switch (edition) {
@@ -31,171 +25,142 @@ QString ProjectFilter(text::Edition edition) {
   }
 }
 
+// The save dialog adds the extension in capitals, as the program always did.
+constexpr const char* kProjectSuffix = "VLM";
+
+fs::path PathOf(const QString& file) { return fs::path(file.toStdU16String()); }
+QString TextOf(const fs::path& path) { return QString::fromStdU16String(path.u16string()); }
+
+std::optional<fs::path> Chosen(const QString& file) {
+  if (file.isEmpty()) return std::nullopt;
+  return PathOf(file);
+}
+
+// The window's message boxes and file dialogs, as the project commands ask for them.
+class WindowDialogs final : public project::ProjectDialogs {
+ public:
+  WindowDialogs(QWidget& window, text::Edition edition) : window_(window), filter_(ProjectFilter(edition)) {}
+
+  text::MessageAnswer Ask(const text::Message& question, text::MessageButtons buttons,
+                          text::MessageAnswer preselected) override {
+    return ShowMessage(&window_, question, buttons, preselected);
+  }
+  void Show(const text::Messages& messages) override { ShowMessages(&window_, messages); }
+  std::optional<fs::path> ChooseFileToOpen() override {
+    return Chosen(ChooseFile(&window_, {FileDialogKind::Open, filter_, kProjectSuffix, {}}));
+  }
+  std::optional<fs::path> ChooseFileToSave(const std::optional<fs::path>& current) override {
+    return Chosen(
+        ChooseFile(&window_, {FileDialogKind::Save, filter_, kProjectSuffix, current ? TextOf(*current) : QString()}));
+  }
+
+ private:
+  QWidget& window_;
+  QString filter_;
+};
+
 }  // namespace
 
-bool TMyWindow::HasElements() const { return results_->ElementCount() > 0; }
-
-QString TMyWindow::UntitledName() const { return ToQString(texts_.GlobalText(kUntitled)); }
-
-MessageAnswer TMyWindow::AskToSave(bool offerCancel) {
-  return ShowMessage(
-      this,
-      {texts_.GlobalText(kSaveQuestion), texts_.GlobalText(kSaveQuestionCaption), text::MessageIcon::Question, {}},
-      offerCancel ? MessageButtons::YesNoCancel : MessageButtons::YesNo, MessageAnswer::No);
+std::unique_ptr<project::ProjectDialogs> TMyWindow::MakeProjectDialogs() {
+  return std::make_unique<WindowDialogs>(*this, texts_.edition());
 }
 
-void TMyWindow::NewProject() {
-  // With an empty table nothing is asked and nothing cleared; Cancel discards like No.
-  if (HasElements()) {
-    if (AskToSave(true) == MessageAnswer::Yes) SaveProject();
-    projectPath_ = UntitledName();
-    results_->ClearTable(projectPath_);
-    projectSaved_ = true;
+project::ProjectContext TMyWindow::ProjectContext() { return {session_, *projectDialogs_, texts_}; }
+
+bool TMyWindow::RunProjectCommand(const std::function<bool(const project::ProjectContext&)>& command) {
+  // A save writes the grid's look and the display units as the user sees them now.
+  results_->StoreLook(session_.Appearance());
+  session_.Appearance().us = results_->DisplayOptions().us;
+  const unsigned generation = session_.Generation();
+  const bool done = command(ProjectContext());
+  ShowProject(session_.Generation() != generation);
+  return done;
+}
+
+std::optional<QString> TMyWindow::ProjectPath() const {
+  if (!session_.Path()) return std::nullopt;
+  return TextOf(*session_.Path());
+}
+
+QString TMyWindow::ProjectCaption() const {
+  const std::optional<QString> path = ProjectPath();
+  if (!path) return ToQString(texts_.GlobalText(text::global::kUntitled));
+  QString caption = settings_.display.captionShowsPath ? *path : QFileInfo(*path).fileName();
+  if (session_.ReadOnly()) caption += ToQString(texts_.FormText("MyWindow", "capReadOnly"));
+  return caption;
+}
+
+void TMyWindow::ShowProject(bool tableReplaced) {
+  if (tableReplaced) {
+    // A project brings its own display units: its cells are shown as they are, and the choice is
+    // remembered with the settings.
+    settings_.display.us = session_.Appearance().us;
+    results_->ShowReplacedTable(settings_.display);
+    results_->ApplyLook(session_.Appearance());
   }
-  projectHeld_ = false;
+  results_->setWindowTitle(ProjectCaption());
 }
 
-void TMyWindow::OpenProject() {
-  if (HasElements() && AskToSave(true) == MessageAnswer::Yes) SaveProject();
-  const QString path = ChooseFile(this, {FileDialogKind::Open, ProjectFilter(texts_.edition()), "VLM", {}});
-  if (path.isEmpty()) return;
-  ReadProject(path);
-  recent_.Add(ToStdString(QFileInfo(path).absoluteFilePath()));
+bool TMyWindow::NewProject() { return RunProjectCommand(project::NewProject); }
+
+bool TMyWindow::OpenProject() {
+  const bool opened = RunProjectCommand([](const project::ProjectContext& c) { return project::OpenProject(c); });
+  if (opened) RememberOpened();
+  return opened;
+}
+
+bool TMyWindow::OpenProjectFile(const QString& path) {
+  return RunProjectCommand(
+      [&](const project::ProjectContext& context) { return project::OpenProjectFile(context, PathOf(path), false); });
+}
+
+bool TMyWindow::OpenRecent(const QString& caption) {
+  const std::string path = recent_.FileFor(ToStdString(caption), ToStdString(QDir::currentPath()));
+  if (path.empty()) return false;
+  return RunProjectCommand([&](const project::ProjectContext& context) {
+    return project::OpenProjectFile(context, PathOf(ToQString(path)), true);
+  });
+}
+
+bool TMyWindow::SaveProject() {
+  return RunProjectCommand([](const project::ProjectContext& c) { return project::SaveProject(c); });
+}
+
+bool TMyWindow::SaveProjectAs() { return RunProjectCommand(project::SaveProjectAs); }
+
+void TMyWindow::RememberOpened() {
+  recent_.Add(ToStdString(QFileInfo(*ProjectPath()).absoluteFilePath()));
   RebuildRecentMenu();
 }
 
-void TMyWindow::OpenRecent(const QString& caption) {
-  if (HasElements() && AskToSave(true) == MessageAnswer::Yes) SaveProject();
-  const std::string path = recent_.FileFor(ToStdString(caption), ToStdString(QDir::currentPath()));
-  if (!path.empty()) ReadProject(ToQString(path));
-}
-
 void TMyWindow::RebuildRecentMenu() {
-  QMenu* file = findChild<QMenu*>("Datei1");
+  QMenu& file = commands_.Menu("Datei1");
   for (QAction* action : recentActions_) {
-    file->removeAction(action);
+    file.removeAction(action);
     action->deleteLater();
   }
   recentActions_.clear();
   const std::vector<std::string> captions = recent_.MenuCaptions(ToStdString(QDir::currentPath()));
   if (captions.empty()) return;
   // The entries stand between two separators right after "Save as".
-  const QList<QAction*> items = file->actions();
-  const qsizetype saveAs = items.indexOf(actions_["Speichernunter1"]);
+  const QList<QAction*> items = file.actions();
+  const qsizetype saveAs = items.indexOf(&commands_["Speichernunter1"]);
   QAction* before = saveAs + 1 < items.size() ? items[saveAs + 1] : nullptr;
-  auto separator = [&] {
-    auto* line = new QAction(file);
+  const auto separator = [&] {
+    auto* line = new QAction(&file);
     line->setSeparator(true);
-    file->insertAction(before, line);
+    file.insertAction(before, line);
     recentActions_.push_back(line);
   };
   separator();
   for (std::size_t n = 0; n < captions.size(); ++n) {
-    auto* entry = new QAction(ToQString(captions[n]), file);
+    auto* entry = new QAction(ToQString(captions[n]), &file);
     entry->setObjectName(QString("RecentFile%1").arg(n));
     connect(entry, &QAction::triggered, this, [this, entry] { OpenRecent(entry->text()); });
-    file->insertAction(before, entry);
+    file.insertAction(before, entry);
     recentActions_.push_back(entry);
   }
   separator();
-}
-
-bool TMyWindow::SaveProject() {
-  if (!HasElements()) {
-    ShowMessage(
-        this, {texts_.GlobalText(kNothingToSave), texts_.GlobalText(kInfoCaption), text::MessageIcon::Information, {}});
-    return false;
-  }
-  // Without a file of its own (untitled, or after a failed open) Save asks for a name.
-  if (projectPath_ == UntitledName() || !projectHeld_) return SaveProjectAs();
-  return WriteProject(projectPath_);
-}
-
-bool TMyWindow::SaveProjectAs() {
-  if (!HasElements()) return SaveProject();
-  const QString path = ChooseFile(this, {FileDialogKind::Save, ProjectFilter(texts_.edition()), "VLM",
-                                         projectPath_ == UntitledName() ? QString() : projectPath_});
-  // A cancelled dialog saves nothing, so the project stays unsaved (and closing still asks).
-  if (path.isEmpty()) return false;
-  if (!WriteProject(path)) return false;
-  projectPath_ = path;
-  results_->SetProjectPath(projectPath_);
-  return true;
-}
-
-project::ProjectAppearance TMyWindow::Appearance() const {
-  project::ProjectAppearance appearance = pageSetup_;
-  appearance.us = results_->DisplayOptions().us;
-  const TAusgabe_Fenster::GridLook look = results_->CurrentLook();
-  appearance.columnWidths = look.columnWidths;
-  appearance.rowHeight = look.rowHeight;
-  appearance.fontName = ToStdString(look.font.family());
-  appearance.fontSize = look.font.pointSize();
-  appearance.bold = look.font.bold();
-  appearance.italic = look.font.italic();
-  appearance.underline = look.font.underline();
-  appearance.strikeOut = look.font.strikeOut();
-  appearance.fontColour = project::PlatformColour({look.color.red(), look.color.green(), look.color.blue()});
-  return appearance;
-}
-
-void TMyWindow::ApplyAppearance(const project::ProjectAppearance& appearance) {
-  pageSetup_ = appearance;
-  TAusgabe_Fenster::GridLook look;
-  // A damaged or hostile file must not make the grid unusable.
-  for (const int width : appearance.columnWidths) look.columnWidths.push_back(std::clamp(width, 20, 2000));
-  look.rowHeight = std::clamp(appearance.rowHeight, 8, 200);
-  look.font = QFont(ToQString(appearance.fontName), std::clamp(appearance.fontSize, 4, 72));
-  look.font.setBold(appearance.bold);
-  look.font.setItalic(appearance.italic);
-  look.font.setUnderline(appearance.underline);
-  look.font.setStrikeOut(appearance.strikeOut);
-  const project::Rgb rgb = project::RgbOf(appearance.fontColour);
-  look.color = QColor(rgb.red, rgb.green, rgb.blue);
-  results_->ApplyLook(look);
-}
-
-bool TMyWindow::WriteProject(const QString& path) {
-  const project::ProjectFileWrite written =
-      project::SaveProject(ToStdString(path), results_->Table(), Appearance(), texts_);
-  if (!written.ok()) {
-    ShowMessage(this, {ToStdString(Text("msgProjectSaveFailed")),
-                       texts_.GlobalText(kFileErrorCaption),
-                       text::MessageIcon::Exclamation,
-                       {}});
-    return false;
-  }
-  projectHeld_ = true;
-  projectSaved_ = true;
-  return true;
-}
-
-void TMyWindow::ReadProject(const QString& path) {
-  projectHeld_ = false;
-  const project::ProjectReadResult read = project::OpenProject(ToStdString(path), texts_, Appearance());
-  const text::Messages messages = project::ProjectReadMessages(read, texts_);
-  const bool usable = read.status == project::ProjectReadStatus::Loaded;
-  if (read.status == project::ProjectReadStatus::EmptyRow25) {
-    // The file holds an element without its pressure loss: a new, empty project takes its place.
-    projectPath_ = UntitledName();
-    results_->ClearTable(projectPath_);
-    projectSaved_ = true;
-  } else if (usable) {
-    // The cells are in the units the file names: show them so, and remember the choice.
-    projectPath_ = path;
-    results::DisplayOptions options = results_->DisplayOptions();
-    options.us = read.appearance.us;
-    results_->ClearTable(path);
-    results_->SetDisplayOptions(options);
-    settings_.display.us = options.us;
-    results_->SetTable(read.table);  // without its cells the file still gives the title
-    ApplyAppearance(read.appearance);
-    results_->SetProjectPath(path);
-    projectHeld_ = true;
-    projectSaved_ = true;
-  }
-  // A file that cannot be used leaves the table and its saved state as they were.
-  ShowMessages(this, messages);
 }
 
 }  // namespace velmora::gui

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -52,8 +51,8 @@ int Scaled(int value, long double factor) { return units::RoundToInt(value * fac
 
 }  // namespace
 
-TAusgabe_Fenster::TAusgabe_Fenster(const text::TextStore& texts, QWidget* parent)
-    : QMainWindow(parent, Qt::Window), texts_(texts) {
+TAusgabe_Fenster::TAusgabe_Fenster(const text::TextStore& texts, results::ResultsTable& table, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), texts_(texts), table_(table) {
   setObjectName("Ausgabe_Fenster");
   for (Feature f : {Feature::Print, Feature::ChangeColumn, Feature::ChangeTable, Feature::ColumnWidth}) {
     available_[f] = false;
@@ -197,6 +196,15 @@ void TAusgabe_Fenster::RefreshTotals() {
   statusTotals_->setText(ToQString(status_.totals));
 }
 
+void TAusgabe_Fenster::ShowTotals() {
+  if (table_.ElementCount() > 0) {
+    RefreshTotals();
+    return;
+  }
+  status_ = results::InitialStatus(texts_, options_);
+  statusTotals_->setText(ToQString(status_.totals));
+}
+
 void TAusgabe_Fenster::UpdateButtons() {
   const bool elements = table_.ElementCount() > 0;
   const bool elementSelected = table_.IsElementColumn(SelectedColumn());
@@ -236,28 +244,14 @@ bool TAusgabe_Fenster::AppendOutcome(const mainform::MainForm& form, const hydra
   return AppendElement(form, input, outcome.result, outcome.Laminar);
 }
 
-void TAusgabe_Fenster::ClearTable(const QString& caption) {
+void TAusgabe_Fenster::ShowReplacedTable(const results::DisplayOptions& options) {
+  options_ = options;
   model_->BeginReset();
-  table_.ClearTable();
-  model_->EndReset();
-  setWindowTitle(caption);
-  projectEdit_->clear();
-  Relabel();
-  status_ = results::InitialStatus(texts_, options_);
-  statusTotals_->setText(ToQString(status_.totals));
-  SelectColumn(1);
-  UpdateButtons();
-  emit TableChanged();
-}
-
-void TAusgabe_Fenster::SetTable(results::ResultsTable table) {
-  model_->BeginReset();
-  table_ = std::move(table);
   table_.Renumber();
   model_->EndReset();
   projectEdit_->setText(ToQString(table_.ProjectTitle()));
   Relabel();
-  RefreshTotals();
+  ShowTotals();
   SelectColumn(1);
   UpdateButtons();
   emit TableChanged();
@@ -285,18 +279,9 @@ void TAusgabe_Fenster::SetDisplayOptions(const results::DisplayOptions& options)
     results::ConvertTableUnits(table_, options_.us, options_.decimals, texts_);
     model_->EndReset();
     Relabel();
-    if (table_.ElementCount() > 0) {
-      RefreshTotals();
-    } else {
-      status_ = results::InitialStatus(texts_, options_);
-      statusTotals_->setText(ToQString(status_.totals));
-    }
+    ShowTotals();
     emit TableChanged();
   }
-}
-
-void TAusgabe_Fenster::SetProjectPath(const QString& path) {
-  setWindowTitle(options_.captionShowsPath ? path : QFileInfo(path).fileName());
 }
 
 QString TAusgabe_Fenster::ClipboardText() const { return ToQString(results::CopyTableToClipboard(table_, status_)); }
@@ -310,6 +295,7 @@ void TAusgabe_Fenster::DeleteSelectedColumn() {
   RefreshTotals();
   SelectColumn(std::min(column, table_.ColumnCount() - 1));
   UpdateButtons();
+  emit ColumnsEdited();
   emit TableChanged();
 }
 
@@ -327,6 +313,7 @@ void TAusgabe_Fenster::MoveColumn(int from, int to) {
   model_->EndReset();
   if (!moved) return;
   SelectColumn(std::min(to, table_.LastElementColumn()));
+  emit ColumnsEdited();
   emit TableChanged();
 }
 
@@ -365,36 +352,46 @@ void TAusgabe_Fenster::ApplyGridFont(const QFont& font) {
   grid_->SetRowHeight(Scaled(fontSize_, factor));
 }
 
-TAusgabe_Fenster::GridLook TAusgabe_Fenster::CurrentLook() const {
-  GridLook look;
+void TAusgabe_Fenster::StoreLook(project::ProjectAppearance& appearance) const {
+  appearance.columnWidths.clear();
   for (int column = 0; column <= table_.ElementCount(); ++column) {
-    look.columnWidths.push_back(column == 0 ? grid_->TitleColumnWidth() : grid_->columnWidth(column));
+    appearance.columnWidths.push_back(column == 0 ? grid_->TitleColumnWidth() : grid_->columnWidth(column));
   }
-  look.rowHeight = grid_->RowHeight();
-  look.font = grid_->font();
-  look.color = grid_->palette().color(QPalette::Text);
-  return look;
+  appearance.rowHeight = grid_->RowHeight();
+  const QFont font = grid_->font();
+  appearance.fontName = ToStdString(font.family());
+  appearance.fontSize = font.pointSize();
+  appearance.bold = font.bold();
+  appearance.italic = font.italic();
+  appearance.underline = font.underline();
+  appearance.strikeOut = font.strikeOut();
+  const QColor color = grid_->palette().color(QPalette::Text);
+  appearance.fontColour = project::PlatformColour({color.red(), color.green(), color.blue()});
 }
 
-void TAusgabe_Fenster::ApplyLook(const GridLook& look) {
-  grid_->SetGridFont(look.font);
-  if (look.font.pointSize() > 0) fontSize_ = look.font.pointSize();
-  if (look.rowHeight > 0) grid_->SetRowHeight(look.rowHeight);
-  for (std::size_t column = 0; column < look.columnWidths.size(); ++column) {
-    const int width = look.columnWidths[column];
-    if (width <= 0) continue;
+void TAusgabe_Fenster::ApplyLook(const project::ProjectAppearance& appearance) {
+  // A damaged or hostile file must not make the grid unusable.
+  QFont font(ToQString(appearance.fontName), std::clamp(appearance.fontSize, 4, 72));
+  font.setBold(appearance.bold);
+  font.setItalic(appearance.italic);
+  font.setUnderline(appearance.underline);
+  font.setStrikeOut(appearance.strikeOut);
+  grid_->SetGridFont(font);
+  fontSize_ = font.pointSize();
+  grid_->SetRowHeight(std::clamp(appearance.rowHeight, 8, 200));
+  for (std::size_t column = 0; column < appearance.columnWidths.size(); ++column) {
+    const int width = std::clamp(appearance.columnWidths[column], 20, 2000);
     if (column == 0) {
       grid_->SetTitleColumnWidth(width);
     } else if (static_cast<int>(column) <= table_.ElementCount()) {
       grid_->setColumnWidth(static_cast<int>(column), width);
     }
   }
-  if (look.color.isValid()) {
-    for (QTableView* view : {static_cast<QTableView*>(grid_), grid_->TitleView()}) {
-      QPalette palette = view->palette();
-      palette.setColor(QPalette::Text, look.color);
-      view->setPalette(palette);
-    }
+  const project::Rgb rgb = project::RgbOf(appearance.fontColour);
+  for (QTableView* view : {static_cast<QTableView*>(grid_), grid_->TitleView()}) {
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Text, QColor(rgb.red, rgb.green, rgb.blue));
+    view->setPalette(palette);
   }
 }
 

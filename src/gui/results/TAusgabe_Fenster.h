@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QMainWindow>
 #include <functional>
@@ -11,6 +10,7 @@
 #include "hydraulics/ElementResult.h"
 #include "hydraulics/MainInput.h"
 #include "mainform/MainForm.h"
+#include "project/ProjectAppearance.h"
 #include "results/DisplayOptions.h"
 #include "results/ResultsTable.h"
 #include "results/Totals.h"
@@ -38,7 +38,8 @@ class TAusgabe_Fenster : public QMainWindow {
   // stay disabled until the main window declares them available.
   enum class Feature { Print, ChangeColumn, ChangeTable, ColumnWidth };
 
-  explicit TAusgabe_Fenster(const text::TextStore& texts, QWidget* parent = nullptr);
+  // The window shows `table`, which the project owns and which outlives the window.
+  TAusgabe_Fenster(const text::TextStore& texts, results::ResultsTable& table, QWidget* parent = nullptr);
   ~TAusgabe_Fenster() override;
 
   // Appends the column of a calculated element (inputs in base units, results as calculated),
@@ -51,10 +52,9 @@ class TAusgabe_Fenster : public QMainWindow {
   // element unless the calculation failed (gas limit or arithmetic error: false, nothing appended).
   bool AppendOutcome(const mainform::MainForm& form, const hydraulics::MainInput& input,
                      const hydraulics::ElementOutcome& outcome);
-  // New project: an empty table, the caption given, the project field emptied.
-  void ClearTable(const QString& caption);
-  // Replaces the whole table (a project was read); relabels and totals it for the display units.
-  void SetTable(results::ResultsTable table);
+  // The project's table was replaced (a new or an opened project), its cells in the units of
+  // `options`: shows it as it is (no conversion), relabelled and totalled, the first column selected.
+  void ShowReplacedTable(const results::DisplayOptions& options);
 
   int ElementCount() const;
   // The grid column of the selection (1 when nothing is selected, as the grid starts).
@@ -64,9 +64,6 @@ class TAusgabe_Fenster : public QMainWindow {
   // Switching between metric and US converts the table and rewrites the row titles.
   void SetDisplayOptions(const results::DisplayOptions& options);
   const results::DisplayOptions& DisplayOptions() const { return options_; }
-  // Caption for a project file: the full path, or the bare file name when the options say so.
-  void SetProjectPath(const QString& path);
-
   const results::ResultsTable& Table() const { return table_; }
   const results::StatusTexts& Status() const { return status_; }
   QString ClipboardText() const;
@@ -75,16 +72,10 @@ class TAusgabe_Fenster : public QMainWindow {
   void SetInputsSource(std::function<mainform::MainForm()> source) { inputsSource_ = std::move(source); }
   void SetFeatureAvailable(Feature feature, bool available);
 
-  // What a project keeps of the grid's look: the widths of columns 0 … N, row height, font, colour.
-  struct GridLook {
-    std::vector<int> columnWidths;
-    int rowHeight = 16;
-    QFont font;
-    QColor color;
-  };
-  GridLook CurrentLook() const;
-  // Applies a stored look to the table as it is now (call after SetTable).
-  void ApplyLook(const GridLook& look);
+  // The grid's look as a project keeps it (widths of columns 0 … N, row height, font, colour), and
+  // the way back; hostile stored values are kept within usable bounds.
+  void StoreLook(project::ProjectAppearance& appearance) const;
+  void ApplyLook(const project::ProjectAppearance& appearance);
 
   // The grid's font; afterwards the row height is 2 × the font size (2.5 × above 96 dpi).
   void ApplyGridFont(const QFont& font);
@@ -113,6 +104,8 @@ class TAusgabe_Fenster : public QMainWindow {
   void ColumnWidthRequested();
   // The table's columns or totals changed (the short display mirrors them).
   void TableChanged();
+  // The user deleted or moved columns: the project differs from its file.
+  void ColumnsEdited();
   void Closed();
 
  protected:
@@ -124,6 +117,8 @@ class TAusgabe_Fenster : public QMainWindow {
   void BuildPopupMenu();
   void Relabel();
   void RefreshTotals();
+  // The totals of the elements, or the initial zero total of an empty table.
+  void ShowTotals();
   void UpdateButtons();
   void ApplyView(int fontSize, int rowHeight, int columnWidth);
   bool HighDpi() const;
@@ -131,7 +126,7 @@ class TAusgabe_Fenster : public QMainWindow {
 
   const text::TextStore& texts_;
   results::DisplayOptions options_;
-  results::ResultsTable table_;
+  results::ResultsTable& table_;
   results::StatusTexts status_;
   std::function<mainform::MainForm()> inputsSource_;
   std::map<Feature, bool> available_;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <span>
+
+#include "units/UnitLists.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Controls as every window of the program makes them: named after the system's control names, so
+// that hand-overs and tests find them.
+namespace velmora::gui {
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength = 0);
+QComboBox* MakeCombo(QWidget* parent, const char* name);
+QLabel* MakeLabel(QWidget* parent, const char* name);
+
+// Refills a unit list with the units' names and selects the first (without change signals).
+void FillUnitList(QComboBox* combo, std::span<const units::Unit> units);
+
+// Selects entry `index`, or nothing when the list has no such entry.
+void SelectEntry(QComboBox* combo, int index);
+
+}  // namespace velmora::gui
