@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <map>
 
 #include "MainWindowFixture.h"
 #include "catalogue/CheckElement.h"
@@ -169,6 +170,21 @@ TEST_F(MainWindow, MenuItemsOfLaterFeaturesAreDisabledNotFaked) {
   }
   EXPECT_TRUE(Find<QAction>("Berechnen2")->isEnabled());
   EXPECT_EQ(Find<QAction>("Berechnen2")->shortcut(), QKeySequence(Qt::Key_F3));
+}
+
+TEST_F(MainWindow, DesktopShortcutsForTheFileCommandsAndNoKeyTwice) {
+  EXPECT_EQ(Find<QAction>("Neu1")->shortcut(), QKeySequence(QKeySequence::New));
+  EXPECT_EQ(Find<QAction>("ffnen1")->shortcut(), QKeySequence(QKeySequence::Open));
+  EXPECT_EQ(Find<QAction>("Speichern1")->shortcut(), QKeySequence(QKeySequence::Save));
+  EXPECT_EQ(Find<QAction>("Speichernunter1")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+  std::map<QString, QString> owners;
+  for (const QAction* action : window->findChildren<QAction*>()) {
+    for (const QKeySequence& key : action->shortcuts()) {
+      const auto [at, inserted] = owners.emplace(key.toString(), action->objectName());
+      EXPECT_TRUE(inserted) << key.toString().toStdString() << " is taken by " << at->second.toStdString() << " and "
+                            << action->objectName().toStdString();
+    }
+  }
 }
 
 TEST_F(MainWindow, ClosingTheTableWindowUnticksItsMenuItem) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include "main/Startup.h"
 #include "toolkit/MessageBoxes.h"
+#include "toolkit/QtTranslations.h"
 
 namespace velmora::gui {
 namespace {
@@ -51,6 +54,30 @@ TEST_F(Startup, CompleteFolderLoadsSilently) {
   EXPECT_TRUE(LoadTextsOrExplain(texts, VELMORA_TEST_PROGRAM_DIR));
   EXPECT_TRUE(shown.empty());
   EXPECT_FALSE(texts.GlobalText(184).empty());
+}
+
+}  // namespace
+}  // namespace velmora::gui
+
+namespace velmora::gui {
+namespace {
+
+// Qt's own dialogs speak the edition's language: "Look in:" of the file dialog, "&Yes" of a
+// message box, as Qt's translations give them.
+TEST(QtTranslations, QtDialogsSpeakTheEditionsLanguage) {
+  struct Case {
+    text::Edition edition;
+    const char* lookIn;
+  };
+  for (const Case& c : {Case{'D', "Suchen in:"}, Case{'F', "Voir dans :"}, Case{'H', "Zoeken in:"}}) {
+    QTranslator* translator = InstallQtTranslations(*QCoreApplication::instance(), c.edition);
+    ASSERT_NE(translator, nullptr) << c.edition << ": Qt's translations are missing";
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), c.lookIn);
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+  EXPECT_EQ(InstallQtTranslations(*QCoreApplication::instance(), 'E'), nullptr);
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
 }
 
 }  // namespace

@@ -41,7 +41,9 @@ AdditionalPanel::AdditionalPanel(const text::TextStore& texts, QWidget* parent) 
   row->addStretch();
 }
 
-void AdditionalPanel::SetCaptions() { findChild<QLabel*>("Label6")->setText(ToQString(texts_.FormText("MyWindow", "Label6"))); }
+void AdditionalPanel::SetCaptions() {
+  findChild<QLabel*>("Label6")->setText(ToQString(texts_.FormText("MyWindow", "Label6")));
+}
 
 void AdditionalPanel::SetFlowUnit(const QString& unit) { branchUnit_->setText(unit); }
 

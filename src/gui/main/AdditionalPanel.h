@@ -28,10 +28,10 @@ class AdditionalPanel : public QWidget {
 
  private:
   const text::TextStore& texts_;
-  QGroupBox* choice_ = nullptr;                   // RadioGroup1
-  std::array<QRadioButton*, 2> options_{};        // RadioGroup1_0, RadioGroup1_1
-  std::array<QWidget*, 3> branch_{};              // Label6, Edit3, Label7
-  QLabel* branchUnit_ = nullptr;                  // Label7
+  QGroupBox* choice_ = nullptr;             // RadioGroup1
+  std::array<QRadioButton*, 2> options_{};  // RadioGroup1_0, RadioGroup1_1
+  std::array<QWidget*, 3> branch_{};        // Label6, Edit3, Label7
+  QLabel* branchUnit_ = nullptr;            // Label7
 };
 
 }  // namespace velmora::gui

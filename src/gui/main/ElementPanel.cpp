@@ -125,7 +125,8 @@ void ElementPanel::ShowElement(const catalogue::ElementLayout& layout, bool hasI
   picture_->setPixmap(QFileInfo::exists(picture) ? QPixmap(picture) : QPixmap());
   heading_->setText(ToQString(texts_.GroupName(layout.group)) + " - " +
                     ToQString(texts_.KindName(layout.group, layout.kind)));
-  for (std::size_t slot = 0; slot < slotEdits_.size(); ++slot) ShowSlot(static_cast<int>(slot), layout.slotLayouts[slot]);
+  for (std::size_t slot = 0; slot < slotEdits_.size(); ++slot)
+    ShowSlot(static_cast<int>(slot), layout.slotLayouts[slot]);
   info_->setEnabled(hasInfo);
   // The roughness database opens with the standard parts; until then its button stays disabled.
   for (std::size_t i = 0; i + 1 < roughness_.size(); ++i) roughness_[i]->setEnabled(layout.roughness);
@@ -145,7 +146,9 @@ void ElementPanel::ShowSlot(int slot, const catalogue::SlotLayout& layout) {
     case catalogue::SlotDefault::Keep:
       if (slot < 2 && edit->text().isEmpty()) edit->setText("100");
       break;
-    case catalogue::SlotDefault::Text: edit->setText(ToQString(catalogue::DefaultText(layout, texts_.edition()))); break;
+    case catalogue::SlotDefault::Text:
+      edit->setText(ToQString(catalogue::DefaultText(layout, texts_.edition())));
+      break;
     case catalogue::SlotDefault::CopySlot1: edit->setText(slotEdits_[0]->text()); break;
     case catalogue::SlotDefault::CopySlot2: edit->setText(slotEdits_[1]->text()); break;
   }

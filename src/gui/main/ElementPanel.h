@@ -36,15 +36,15 @@ class ElementPanel : public QGroupBox {
 
   const text::TextStore& texts_;
   QString programFolder_;
-  QLabel* heading_ = nullptr;                 // Statisch_Element_Name1
-  QLabel* picture_ = nullptr;                 // Image1
-  QLineEdit* description_ = nullptr;          // Edit1
-  std::array<QLabel*, 5> slotLabels_{};       // Va1_Static ..
-  std::array<QLineEdit*, 5> slotEdits_{};     // Va1_Edit ..
-  std::array<QComboBox*, 5> slotUnits_{};     // ComboVar1 ..
-  std::array<QLabel*, 5> slotFixedUnits_{};   // LabelVar1 ..
-  std::array<QWidget*, 4> roughness_{};       // Label4, Edit2, ComboBox6, SpeedButton1
-  QToolButton* info_ = nullptr;               // ToolButton15
+  QLabel* heading_ = nullptr;                // Statisch_Element_Name1
+  QLabel* picture_ = nullptr;                // Image1
+  QLineEdit* description_ = nullptr;         // Edit1
+  std::array<QLabel*, 5> slotLabels_{};      // Va1_Static ..
+  std::array<QLineEdit*, 5> slotEdits_{};    // Va1_Edit ..
+  std::array<QComboBox*, 5> slotUnits_{};    // ComboVar1 ..
+  std::array<QLabel*, 5> slotFixedUnits_{};  // LabelVar1 ..
+  std::array<QWidget*, 4> roughness_{};      // Label4, Edit2, ComboBox6, SpeedButton1
+  QToolButton* info_ = nullptr;              // ToolButton15
 };
 
 }  // namespace velmora::gui

@@ -99,8 +99,8 @@ QString MediumPanel::FlowUnit() const { return flowUnit_->currentText(); }
 
 void MediumPanel::SetCaptions() {
   const auto text = [&](const char* key) { return ToQString(texts_.FormText(kBlock, key)); };
-  for (const char* name : {"Ueberschrift_Medium", "Medium_Titel", "Dichte_Titel", "Label2N", "Label4N", "Label5N",
-                           "Label6N"}) {
+  for (const char* name :
+       {"Ueberschrift_Medium", "Medium_Titel", "Dichte_Titel", "Label2N", "Label4N", "Label5N", "Label6N"}) {
     findChild<QLabel*>(name)->setText(text(name));
   }
   liquid_->setText(text("Radio_fluessig"));

@@ -10,6 +10,7 @@
 #include "main/TMyWindow.h"
 #include "main/TSplashScreen.h"
 #include "toolkit/MessageBoxes.h"
+#include "toolkit/QtTranslations.h"
 
 int main(int argc, char** argv) {
   QElapsedTimer sinceStart;
@@ -17,9 +18,13 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Velmora 6.0");
 
+  // Data files are opened by bare name from the program folder; a project named on the command
+  // line is found from the folder the program was started in.
+  const QString startFolder = QDir::currentPath();
   const QString programFolder = QCoreApplication::applicationDirPath();
   QDir::setCurrent(programFolder);
 
+  velmora::gui::InstallQtTranslations(application, VELMORA_EDITION_LETTER);
   velmora::text::TextStore texts(VELMORA_EDITION_LETTER);
   if (!velmora::gui::LoadTextsOrExplain(texts, programFolder)) return 1;
   QApplication::setApplicationName("Velmora 6.260");
@@ -29,7 +34,7 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
 
   velmora::gui::TMyWindow window(texts, programFolder);
-  window.PrepareFirstShow(QApplication::arguments().mid(1));
+  window.PrepareFirstShow(QApplication::arguments().mid(1), startFolder);
   window.show();
   splash.finish(&window);
 

@@ -43,6 +43,8 @@ void FillUnitList(QComboBox* combo, std::span<const units::Unit> units) {
   combo->setCurrentIndex(0);
 }
 
-void SelectEntry(QComboBox* combo, int index) { combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1); }
+void SelectEntry(QComboBox* combo, int index) {
+  combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
 
 }  // namespace velmora::gui
