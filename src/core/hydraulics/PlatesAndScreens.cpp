@@ -5,6 +5,7 @@
 #include "hydraulics/Arithmetic.h"
 #include "hydraulics/ElementLaws.h"
 #include "hydraulics/InputSlots.h"
+#include "hydraulics/OrificeLaws.h"
 #include "hydraulics/PointTable.h"
 
 namespace velmora::hydraulics {
@@ -20,14 +21,6 @@ constexpr TablePoint kYStrainerPoints[] = {{17.3L, 3.07L},  {22.3L, 3.25L},  {28
                                            {260.4L, 3.8L},  {309.7L, 4.2L},  {341.4L, 4.2L},  {392.2L, 3.5L}};
 constexpr PointTable kYStrainer{kYStrainerPoints, Outside::HoldEnd, Outside::HoldEnd};
 
-// 0.70710678118654752440 = √0.5
-constexpr long double kRootHalf = 0.70710678118654752440L;
-
-// The inlet term shared by thick plates and thick orifices: 0.39·e^(−18.34·f^3.5)·e^(−1.078·(x − 3)).
-long double InletTerm(long double f, long double x) {
-  return 0.39L * std::exp(-18.34L * Power(f, 3.5L)) * std::exp(-1.078L * (x - 3.0L));
-}
-
 }  // namespace
 
 long double ThinPlateZeta(long double f) { return Square(0.707L * Power(1.0L - f, 0.375L) + 1.0L - f) / (f * f); }
@@ -39,17 +32,12 @@ long double ThinPlateLaminarZeta(long double f, long double Re) {
                               0.01325519L * x2 * x2 - 0.001058041L * x2 * x2 * x;
   if (Re < 10.0L) return 33.0L / (Re * f * f);
   if (Re < 30.0L) return epsilon * ThinPlateZeta(f) + 33.0L / (Re * f * f);
-  return InletTerm(f, x) / (f * f) + epsilon * ThinPlateZeta(f);
+  return OrificeInletTerm(f, x) / (f * f) + epsilon * ThinPlateZeta(f);
 }
 
 long double ThickPlateZeta(long double f, long double thickness, long double hole, long double Re) {
-  const long double t = std::tanh((thickness / hole - 0.657L) * 2.264L);
-  const long double x = std::log10(Re);
-  const long double m = 1.0L - f;
-  return (1.0L / (f * f)) * (InletTerm(f, x) +
-                             (m * (kRootHalf * (1.0L - t) * std::sqrt(m) + 0.5L) + m * m) *
-                                 (0.26L * std::tanh(1.04L * (x - 4.0L)) + 0.74L) +
-                             0.02L * thickness / hole);
+  // The holes' friction with λ = 0.02.
+  return ThickEdgedOrificeZeta(f, thickness, hole, std::log10(Re), 0.02L * thickness / hole);
 }
 
 long double WireScreenZeta(long double f) { return Square(1.0L / f - 1.0L) + 1.3L * (1.0L - f); }

@@ -4,7 +4,8 @@
 // (percentage/100), ζ is referred to the pipe velocity.
 namespace velmora::hydraulics {
 
-// Thin perforated plate, turbulent: (0.707·(1 − f)^0.375 + 1 − f)²/f².
+// Thin perforated plate, turbulent: (0.707·(1 − f)^0.375 + 1 − f)²/f², the law of the sharp-edged
+// orifice (SharpOrificeZeta) in this group's own order of summation.
 long double ThinPlateZeta(long double f);
 
 // Thin perforated plate, laminar: 33/(Re·f²) below Re = 10, blended with the turbulent ζ by a

@@ -4,6 +4,7 @@
 
 #include "hydraulics/Arithmetic.h"
 #include "hydraulics/ElementLaws.h"
+#include "hydraulics/OrificeLaws.h"
 #include "hydraulics/PointTable.h"
 
 namespace velmora::hydraulics {
@@ -46,16 +47,9 @@ long double RoundedOrificeZeta(long double n, long double r, long double d) {
 }
 
 long double ThickOrificeZeta(long double beta, long double l, long double d, long double Re2) {
-  const long double n = beta * beta;
-  const long double t = std::tanh((l / d - 0.657L) * 2.264L);
   const long double lambda = Re2 > 2300.0L ? 0.22L / Power(Re2, 0.2L) : 64.0L / Re2;
-  const long double y = std::log10(Re2 * beta);
-  const long double m = 1.0L - n;
-  // 0.70710678118654752440 = √0.5
-  return (1.0L / (n * n)) * (0.39L * std::exp(-18.34L * Power(n, 3.5L)) * std::exp(-1.078L * (y - 3.0L)) +
-                             (m * (0.70710678118654752440L * (1.0L - t) * std::sqrt(m) + 0.5L) + m * m) *
-                                 (0.26L * std::tanh(1.04L * (y - 4.0L)) + 0.74L) +
-                             l * lambda / d);
+  // Re₂·β = Re·D/d·d/D is the pipe Reynolds number again.
+  return ThickEdgedOrificeZeta(beta * beta, l, d, std::log10(Re2 * beta), l * lambda / d);
 }
 
 long double NozzleDischargeCoefficient(long double beta, long double Re) {

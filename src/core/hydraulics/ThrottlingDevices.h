@@ -11,7 +11,9 @@ long double FlowCoefficientZeta(long double beta, long double C);
 // term 0.043·(1 − 0.11·A)·β⁴/(1 − β⁴), plus the small-pipe term below D = 71.12 mm.
 long double OrificeDischargeCoefficient(long double beta, long double D, long double Re);
 
-// 9/2 sharp-edged orifice, n = β²: ((1 − n) + 0.707·(1 − n)^0.375)²/n².
+// 9/2 sharp-edged orifice, n = β²: ((1 − n) + 0.707·(1 − n)^0.375)²/n². The thin perforated plate
+// (ThinPlateZeta) is the same law summed in another order; the two orders differ in the last bit
+// of the extended type for many inputs, so each group keeps its own and its results.
 long double SharpOrificeZeta(long double n);
 
 // 9/3 orifice with an inlet rounded to the radius r (mm), bore d: with t = tanh(13.9·r/d),
