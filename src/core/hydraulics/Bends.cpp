@@ -34,11 +34,15 @@ constexpr PointTable kMitreLaminar{kMitreLaminarPoints, Outside::HoldEnd, Outsid
 // The Reynolds number that separates the rough regimes of bends.
 constexpr long double kBendRoughRe = 200000.0L;
 
+// The limit Re* = (2.89/(1000·r + 1))¹² of relative roughness r = k/D below which a bend is in
+// the transition regime.
+long double BendLimitReynolds(long double r) { return Power(2.89L / (1000.0L * r + 1.0L), 12); }
+
 }  // namespace
 
 BendRegime BendRoughnessRegime(long double k, long double D, long double Re) {
   const long double r = k / D;
-  const long double limit = Power(2.89L / (1000.0L * r + 1.0L), 12);
+  const long double limit = BendLimitReynolds(r);
   // Start with no regime; each later rule overrides; still none is "nahezu rauh".
   BendRegime regime = BendRegime::NearlyRough;
   if (r == 0) regime = BendRegime::HydraulicallySmooth;
@@ -53,7 +57,7 @@ BendCoefficient BendZeta(long double lambda, long double k, long double delta, l
   const long double A = TableValue(kBendAngleFactor, std::min(delta, 90.0L));
   const long double r = k / D;
   const BendRegime regime = BendRoughnessRegime(k, D, Re);
-  const long double limit = Power(2.89L / (1000.0L * r + 1.0L), 12);
+  const long double limit = BendLimitReynolds(r);
   const long double lambda0 = ColebrookLambda(D, Re, 0.0L);
   const long double s = A / std::sqrt(R / D);
   long double local = 0.0L;

@@ -5,7 +5,6 @@
 #include "hydraulics/Arithmetic.h"
 #include "hydraulics/ElementLaws.h"
 #include "hydraulics/FrictionFactor.h"
-#include "hydraulics/PressureLoss.h"
 
 namespace velmora::hydraulics {
 
@@ -95,12 +94,7 @@ namespace laws {
 namespace {
 
 // Laminar ζ is referred to the downstream velocity v₂, so is its loss.
-LawOutput Downstream(long double zeta, const LawInput& x) {
-  LawOutput out;
-  out.Zeta = zeta;
-  out.PressureLoss = FittingPressureLoss(zeta, x.In.Density, x.Flow.Velocity2);
-  return out;
-}
+LawOutput Downstream(long double zeta, const LawInput& x) { return FittingAt(zeta, x, x.Flow.Velocity2); }
 
 LawOutput SuddenExpansion(const LawInput& x) {
   const MainInput& in = x.In;

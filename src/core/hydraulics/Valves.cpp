@@ -28,13 +28,18 @@ constexpr PointTable kButterfly{kButterflyPoints, Outside::Zero, Outside::Zero};
 
 }  // namespace
 
+long double TwoKZeta(long double K1, long double KInfinity, long double Re, long double D) {
+  // 25.4/D is the law's 1/D with D in inches.
+  return K1 / Re + KInfinity * (1.0L + 25.4L / D);
+}
+
 long double NominalSizeFrictionFactor(long double D) { return TableValue(kNominalFriction, D); }
 
 long double UBendZeta(long double ratio) { return TableValue(kUBend, ratio); }
 
-long double GlobeValveZeta(long double Re, long double D) { return 1500.0L / Re + 4.0L * (1.0L + 25.4L / D); }
+long double GlobeValveZeta(long double Re, long double D) { return TwoKZeta(1500.0L, 4.0L, Re, D); }
 
-long double ObliqueGlobeValveZeta(long double Re, long double D) { return 1000.0L / Re + 2.0L * (1.0L + 25.4L / D); }
+long double ObliqueGlobeValveZeta(long double Re, long double D) { return TwoKZeta(1000.0L, 2.0L, Re, D); }
 
 long double GateValveZeta(long double x) {
   const long double theta = std::acos(x);
@@ -47,9 +52,9 @@ long double CockZeta(long double angle) { return TableValue(kCock, angle); }
 
 long double ButterflyValveZeta(long double angle) { return TableValue(kButterfly, angle); }
 
-long double LiftCheckValveZeta(long double Re, long double D) { return 2000.0L / Re + 10.0L * (1.0L + 25.4L / D); }
+long double LiftCheckValveZeta(long double Re, long double D) { return TwoKZeta(2000.0L, 10.0L, Re, D); }
 
-long double SwingCheckValveZeta(long double Re, long double D) { return 1500.0L / Re + 1.5L * (1.0L + 25.4L / D); }
+long double SwingCheckValveZeta(long double Re, long double D) { return TwoKZeta(1500.0L, 1.5L, Re, D); }
 
 namespace laws {
 

@@ -4,6 +4,9 @@
 // (pipe) diameter in mm, Re the pipe Reynolds number, angles in degrees.
 namespace velmora::hydraulics {
 
+// The two-constant law ζ = K1/Re + K∞·(1 + 25.4/D) of the Reynolds-dependent valves (7/1, 7/2, 8/1, 8/3).
+long double TwoKZeta(long double K1, long double KInfinity, long double Re, long double D);
+
 // fT(D), the friction factor by nominal size: 0.027 up to 15 mm, falling to 0.012 from 450 mm on.
 long double NominalSizeFrictionFactor(long double D);
 
