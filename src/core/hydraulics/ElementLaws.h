@@ -6,7 +6,7 @@
 
 // Internal to the element calculation: one law function per element kind, filling ζ, ζ₂, λ and
 // the losses of an element whose flow quantities are prepared. The public formula functions
-// of each group live in the group headers (StraightDucts.h, Bends.h, ...).
+// of each group live in the group headers (FrictionFactor.h, Bends.h, ...).
 namespace velmora::hydraulics::laws {
 
 struct LawInput {

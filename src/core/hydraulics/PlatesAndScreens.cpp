@@ -12,9 +12,11 @@ namespace velmora::hydraulics {
 
 namespace {
 
+// Laminar factor of wire screens over Re, 50 … 600 (1.0 above); tabulated.
 constexpr TablePoint kWireScreenFactorPoints[] = {{50, 1.4L}, {100, 1.2L}, {200, 1.08L}, {300, 1.05L}, {600, 1.0L}};
 constexpr PointTable kWireScreenFactor{kWireScreenFactorPoints, Outside::Zero, Outside::HoldEnd};
 
+// ζ of Y-strainers over the nominal diameter, 17.3 … 392.2 mm (flat outside); tabulated.
 constexpr TablePoint kYStrainerPoints[] = {{17.3L, 3.07L},  {22.3L, 3.25L},  {28.5L, 2.14L},  {37.2L, 2.58L},
                                            {43.1L, 2.83L},  {54.5L, 3.11L},  {70.3L, 3.51L},  {82.5L, 4.02L},
                                            {107.1L, 3.92L}, {131.7L, 3.49L}, {159.3L, 3.26L}, {207.3L, 5.5L},
@@ -83,6 +85,7 @@ LawOutput DoubleGrid(const LawInput& x) { return Fitting(DoubleGridZeta(FreeArea
 
 LawOutput YStrainer(const LawInput& x) { return Fitting(YStrainerZeta(x.In.Input1), x); }
 
+// 11/8 and 11/9: fixed coefficients of the program, both regimes.
 LawOutput BasketStrainer(const LawInput& x) { return Fitting(1.7L, x); }
 
 LawOutput HatScreen(const LawInput& x) { return Fitting(4.0L, x); }

@@ -11,6 +11,7 @@ namespace velmora::hydraulics {
 
 namespace {
 
+// ζ of venturi nozzles over n = β², 0.1 … 0.6, for the first and the second diffuser; tabulated.
 constexpr TablePoint kVenturiFirstPoints[] = {{0.1L, 13},   {0.2L, 3},     {0.3L, 1},
                                               {0.4L, 0.5L}, {0.5L, 0.27L}, {0.6L, 0.15L}};
 constexpr TablePoint kVenturiSecondPoints[] = {{0.1L, 22},   {0.2L, 5},    {0.3L, 1.8L},
@@ -31,6 +32,7 @@ long double FlowCoefficientZeta(long double beta, long double C) {
 long double OrificeDischargeCoefficient(long double beta, long double D, long double Re) {
   const long double b2 = beta * beta;
   const long double b4 = b2 * b2;
+  // The Reader-Harris/Gallagher terms as ISO 5167-2:2003 writes them, D in mm.
   const long double A = Power(19000.0L * beta / Re, 0.8L);
   long double C = 0.5961L + 0.0261L * b2 - 0.216L * b4 * b4 + 0.000521L * Power(1e6L * beta / Re, 0.7L) +
                   (0.0188L + 0.0063L * A) * Power(beta, 3.5L) * Power(1e6L / Re, 0.3L) +
