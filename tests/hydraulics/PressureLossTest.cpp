@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, GasCorrectionTest,
                              GasCase{"isothermal", 0.1L, 2, 300, 300, false, 0.10263340389897246L},
                              // Heating from 300 to 400 K makes the radicand 1 − 0.9·350/300 < 0: the gas limit too.
                              GasCase{"heatedBeyondRoot", 0.9L, 2, 300, 400, true, 0},
+                             // A gain of 0.1 bar: 2·(1 − √1.1).
                              GasCase{"pressureGain", -0.1L, 2, 300, 300, false, -0.09761769634030326L}),
                          [](const auto& info) { return std::string(info.param.name); });
 
