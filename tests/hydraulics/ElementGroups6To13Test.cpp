@@ -69,6 +69,8 @@ TEST(Valve, ReynoldsDependentValvesHaveNoLaminarWarning) {
 
 TEST(Valve, GateValveAndAngleTables) {
   EXPECT_NEAR(GateValveZeta(1), 0.78L, 1e-18L);  // fully open
+  // Hand-checked, x = 0.5: blocked share (π/3 − 0.5·√0.75)·2/π, 3.5·(1/(1 − share) − 1)² + 0.78 =
+  // 2.22276323842728674 (evaluated apart to 30 digits).
   EXPECT_NEAR(CalculateElement(Element(7, 4, {100, 50})).result.Zeta, 2.2227632384272873L, 1e-14L);
   EXPECT_NEAR(CockZeta(25), 3.995L, 1e-15L);
   EXPECT_EQ(CockZeta(50), 95.3L);
@@ -182,6 +184,7 @@ TEST(PerforatedPlate, FullFreeAreaHasNoLoss) {
 
 TEST(PerforatedPlate, ThinPlate) {
   const ElementOutcome o = CalculateElement(Element(10, 2, {100, 200, 50}));
+  // Hand-checked, f = 0.5: (0.707·0.5^0.375 + 0.5)²/0.25 = 4.36953408158081857 (evaluated apart).
   EXPECT_NEAR(o.result.Zeta, 4.3695340815808175L, 1e-15L);
   EXPECT_NEAR(o.result.Velocity2, 2.0L * o.result.Velocity, 1e-17L);  // half the area open
   // Laminar: below Re = 10 only the viscous term.

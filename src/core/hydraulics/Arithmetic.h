@@ -5,7 +5,8 @@ namespace velmora::hydraulics {
 // π to the full width of the extended type.
 inline constexpr long double Pi = 3.14159265358979323846264338327950288L;
 
-// The laminar/turbulent limit: a flow is laminar below it, 2320 itself is turbulent.
+// The laminar/turbulent limit: a flow is laminar below it, 2320 itself is turbulent. 2320 is the
+// critical Reynolds number of pipe flow measured by L. Schiller.
 inline constexpr long double LaminarLimit = 2320.0L;
 
 // Linear interpolation with the upper point first:

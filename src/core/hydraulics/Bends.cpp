@@ -12,33 +12,40 @@ namespace velmora::hydraulics {
 
 namespace {
 
-// Angle factor A of the local part of a bend, over δ (at most 90).
+// Angle factor A of the local part of a bend, over δ (at most 90); tabulated.
 constexpr TablePoint kBendAnglePoints[] = {{0, 0},      {20, 0.067L}, {30, 0.099L}, {45, 0.136L},
                                            {60, 0.17L}, {75, 0.195L}, {90, 0.21L}};
 constexpr PointTable kBendAngleFactor{kBendAnglePoints, Outside::Zero, Outside::HoldEnd};
 
+// ζ of segment bends over the angle, 0 … 90°; tabulated.
 constexpr TablePoint kSegmentBendPoints[] = {{0, 0}, {30, 0.1L}, {45, 0.15L}, {60, 0.2L}, {90, 0.25L}};
 constexpr PointTable kSegmentBend{kSegmentBendPoints, Outside::Zero, Outside::Zero};
 
+// ζ of cast-iron bends over the nominal size, 50 … 400 mm (flat above); tabulated.
 constexpr TablePoint kCastIronBendPoints[] = {{50, 1.3L}, {100, 1.5L}, {200, 1.8L}, {300, 2.1L}, {400, 2.2L}};
 constexpr PointTable kCastIronBend{kCastIronBendPoints, Outside::Zero, Outside::HoldEnd};
 
+// Aspect-ratio factor C of rectangular bends over H/B, 0.2 … 8 (flat above); tabulated.
 constexpr TablePoint kRectangularBendPoints[] = {{0.2L, 1.8L}, {1, 1.0L},  {1.5L, 0.5L}, {2, 0.45L}, {3, 0.4L},
                                                  {4, 0.42L},   {5, 0.48L}, {6, 0.56L},   {7, 0.59L}, {8, 0.6L}};
 constexpr PointTable kRectangularBend{kRectangularBendPoints, Outside::Zero, Outside::HoldEnd};
 
-// K of laminar mitre elbows over δ: 6.0 up to 30°, 1.3 from 90° on.
+// K of laminar mitre elbows over δ: 6.0 up to 30°, 1.3 from 90° on; tabulated.
 constexpr TablePoint kMitreLaminarPoints[] = {{30, 6.0L}, {45, 3.6L}, {75, 1.5L}, {90, 1.3L}};
 constexpr PointTable kMitreLaminar{kMitreLaminarPoints, Outside::HoldEnd, Outside::HoldEnd};
 
 // The Reynolds number that separates the rough regimes of bends.
 constexpr long double kBendRoughRe = 200000.0L;
 
+// The limit Re* = (2.89/(1000·r + 1))¹² of relative roughness r = k/D below which a bend is in
+// the transition regime.
+long double BendLimitReynolds(long double r) { return Power(2.89L / (1000.0L * r + 1.0L), 12); }
+
 }  // namespace
 
 BendRegime BendRoughnessRegime(long double k, long double D, long double Re) {
   const long double r = k / D;
-  const long double limit = Power(2.89L / (1000.0L * r + 1.0L), 12);
+  const long double limit = BendLimitReynolds(r);
   // Start with no regime; each later rule overrides; still none is "nahezu rauh".
   BendRegime regime = BendRegime::NearlyRough;
   if (r == 0) regime = BendRegime::HydraulicallySmooth;
@@ -53,7 +60,7 @@ BendCoefficient BendZeta(long double lambda, long double k, long double delta, l
   const long double A = TableValue(kBendAngleFactor, std::min(delta, 90.0L));
   const long double r = k / D;
   const BendRegime regime = BendRoughnessRegime(k, D, Re);
-  const long double limit = Power(2.89L / (1000.0L * r + 1.0L), 12);
+  const long double limit = BendLimitReynolds(r);
   const long double lambda0 = ColebrookLambda(D, Re, 0.0L);
   const long double s = A / std::sqrt(R / D);
   long double local = 0.0L;

@@ -12,7 +12,7 @@ namespace velmora::hydraulics {
 namespace {
 
 // K of the laminar dividing flow over α for u = NearestInteger(10·q) = 1 … 10: (0, 0), then the
-// values at 30, 45, 60 and 90°; α = 90 gives the last value, above it K is 0.
+// values at 30, 45, 60 and 90°; α = 90 gives the last value, above it K is 0. Tabulated.
 constexpr TablePoint kDividingK[10][5] = {
     {{0, 0}, {30, 1.35L}, {45, 1.35L}, {60, 1.2L}, {90, 1.0L}},
     {{0, 0}, {30, 1.8L}, {45, 1.8L}, {60, 1.5L}, {90, 1.1L}},
@@ -26,9 +26,11 @@ constexpr TablePoint kDividingK[10][5] = {
     {{0, 0}, {30, 6.0L}, {45, 3.0L}, {60, 2.3L}, {90, 1.3L}},
 };
 
+// ζ of straight breeches pieces over the angle, 0 … 90°; tabulated.
 constexpr TablePoint kStraightBreechesPoints[] = {{0, 0}, {10, 0.1L}, {30, 0.3L}, {45, 0.7L}, {60, 1.0L}, {90, 1.4L}};
 constexpr PointTable kStraightBreeches{kStraightBreechesPoints, Outside::Zero, Outside::Zero};
 
+// ζ of curved breeches pieces over R/D, 0.5 … 2; tabulated.
 constexpr TablePoint kCurvedBreechesPoints[] = {{0.5L, 1.1L}, {0.75L, 0.6L}, {1, 0.4L}, {1.5L, 0.25L}, {2, 0.2L}};
 constexpr PointTable kCurvedBreeches{kCurvedBreechesPoints, Outside::Zero, Outside::Zero};
 
@@ -94,6 +96,7 @@ namespace {
 
 LawOutput SharpTee(const LawInput& x) { return Fitting(SharpTeeZeta(x.In.Input1, x.In.Input2), x); }
 
+// 5/2 … 5/4: fixed coefficients of the program, both regimes.
 LawOutput SphericalTee(const LawInput& x) { return Fitting(5.0L, x); }
 
 LawOutput RoundedTee(const LawInput& x) { return Fitting(0.7L, x); }

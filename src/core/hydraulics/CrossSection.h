@@ -8,7 +8,8 @@
 // so that exact boundary cases fall on the side the formulas put them.
 namespace velmora::hydraulics {
 
-// Circular pipe of diameter d: v = Q·4·10000/(d·π·d·36).
+// Circular pipe of diameter d: v = Q·4·10000/(d·π·d·36), that is Q/3600 over π·d²/4·10⁻⁶ m²
+// (10000/36 = 10⁶ mm²/m² ÷ 3600 s/h).
 inline long double PipeVelocityCircular(long double Q, long double d) {
   return Q * 4.0L * 10000.0L / (d * Pi * d * 36.0L);
 }
@@ -18,7 +19,7 @@ inline long double PipeVelocityRectangular(long double Q, long double a, long do
   return Q * 10000.0L / (a * 36.0L * b);
 }
 
-// Hydraulic diameter of a rectangle, 2ab/(a + b), in mm.
+// Hydraulic diameter of a rectangle, 4·area/perimeter = 2ab/(a + b), in mm.
 inline long double HydraulicDiameterRectangular(long double a, long double b) { return 2.0L * a * b / (a + b); }
 
 // Annulus of outer diameter D and inner diameter d: v = Q·4·10000/((D² − d²)·36π).
@@ -30,10 +31,10 @@ inline long double PipeVelocityAnnular(long double Q, long double D, long double
 // Free-shape duct of area A (m²): v = Q/(A·3600).
 inline long double PipeVelocityFreeShape(long double Q, long double A) { return Q / (A * 3600.0L); }
 
-// Hydraulic diameter of a free-shape duct, A·4/U·1000, in mm (A in m², U in m).
+// Hydraulic diameter of a free-shape duct, 4·A/U·1000, in mm (A in m², U in m).
 inline long double HydraulicDiameterFreeShape(long double A, long double U) { return A * 4.0L / U * 1000.0L; }
 
-// Re = v·ρ·dh·1000/η (dh in mm, η in 10⁻⁶ kg/(m·s)).
+// Re = v·ρ·dh·1000/η (dh in mm, η in 10⁻⁶ kg/(m·s): 1000 = 10⁶ ÷ 1000 mm/m).
 inline long double Reynolds(long double v, long double rho, long double dh, long double eta) {
   return v * rho * dh * 1000.0L / eta;
 }

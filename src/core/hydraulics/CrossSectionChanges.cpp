@@ -5,13 +5,13 @@
 #include "hydraulics/Arithmetic.h"
 #include "hydraulics/ElementLaws.h"
 #include "hydraulics/FrictionFactor.h"
-#include "hydraulics/PressureLoss.h"
 
 namespace velmora::hydraulics {
 
 namespace {
 
-// Laminar ζ of the sudden contraction: columns at Re₂ = 10 … 10000, then the value from 10000 on.
+// Laminar ζ of the sudden contraction, tabulated: rows n = 0.1 … 0.6, columns at Re₂ = 10 … 10000,
+// then the value from 10000 on.
 constexpr long double kContractionRe[] = {10, 20, 30, 40, 50, 100, 200, 500, 1000, 2000, 4000, 5000, 10000};
 constexpr long double kContractionZeta[6][14] = {
     {5.0L, 3.2L, 2.4L, 2.0L, 1.8L, 1.3L, 1.04L, 0.82L, 0.64L, 0.5L, 0.8L, 0.75L, 0.5L, 0.45L},
@@ -95,12 +95,7 @@ namespace laws {
 namespace {
 
 // Laminar ζ is referred to the downstream velocity v₂, so is its loss.
-LawOutput Downstream(long double zeta, const LawInput& x) {
-  LawOutput out;
-  out.Zeta = zeta;
-  out.PressureLoss = FittingPressureLoss(zeta, x.In.Density, x.Flow.Velocity2);
-  return out;
-}
+LawOutput Downstream(long double zeta, const LawInput& x) { return FittingAt(zeta, x, x.Flow.Velocity2); }
 
 LawOutput SuddenExpansion(const LawInput& x) {
   const MainInput& in = x.In;

@@ -13,12 +13,14 @@ namespace velmora::hydraulics {
 
 namespace laws {
 
-LawOutput Fitting(long double zeta, const LawInput& x) {
+LawOutput FittingAt(long double zeta, const LawInput& x, long double velocity) {
   LawOutput out;
   out.Zeta = zeta;
-  out.PressureLoss = FittingPressureLoss(zeta, x.In.Density, x.Flow.Velocity);
+  out.PressureLoss = FittingPressureLoss(zeta, x.In.Density, velocity);
   return out;
 }
+
+LawOutput Fitting(long double zeta, const LawInput& x) { return FittingAt(zeta, x, x.Flow.Velocity); }
 
 Law LawOf(int group, int kind) {
   switch (group) {

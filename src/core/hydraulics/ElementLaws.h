@@ -6,7 +6,7 @@
 
 // Internal to the element calculation: one law function per element kind, filling ζ, ζ₂, λ and
 // the losses of an element whose flow quantities are prepared. The public formula functions
-// of each group live in the group headers (StraightDucts.h, Bends.h, ...).
+// of each group live in the group headers (FrictionFactor.h, Bends.h, ...).
 namespace velmora::hydraulics::laws {
 
 struct LawInput {
@@ -31,6 +31,8 @@ using Law = LawOutput (*)(const LawInput&);
 
 // A fitting: ζ referred to the element velocity v.
 LawOutput Fitting(long double zeta, const LawInput& x);
+// A fitting whose ζ is referred to the given velocity (the downstream one of laminar cross-section changes).
+LawOutput FittingAt(long double zeta, const LawInput& x, long double velocity);
 
 // The law of (group, kind), or nullptr for an element outside the catalogue.
 Law LawOf(int group, int kind);

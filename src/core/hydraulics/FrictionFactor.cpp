@@ -9,11 +9,12 @@ namespace velmora::hydraulics {
 
 namespace {
 
-// Laminar factor φ of rectangular ducts at r = 0, 0.1, …, 1.0 (smaller side over larger side).
+// Laminar factor φ = λ·Re/64 of rectangular ducts at r = 0, 0.1, …, 1.0 (smaller side over
+// larger side); tabulated, laminar flow.
 constexpr long double kRectangularFactor[] = {1.5L, 1.34L, 1.2L, 1.1L, 1.02L, 0.97L, 0.94L, 0.92L, 0.9L, 0.89L, 0.88L};
 constexpr long double kRectangularRatio[] = {0.0L, 0.1L, 0.2L, 0.3L, 0.4L, 0.5L, 0.6L, 0.7L, 0.8L, 0.9L, 1.0L};
 
-// Laminar factor φ of annuli over R = D/d.
+// Laminar factor φ = λ·Re/64 of annuli over R = D/d, 1 … 100; tabulated, laminar flow.
 constexpr TablePoint kAnnularFactorPoints[] = {{1, 1.5L},   {5, 1.45L},  {10, 1.4L},
                                                {20, 1.35L}, {50, 1.28L}, {100, 1.25L}};
 constexpr PointTable kAnnularFactor{kAnnularFactorPoints, Outside::Zero, Outside::Zero};
@@ -46,6 +47,7 @@ long double LaminarLambdaAnnular(long double d, long double D, long double Re) {
 
 long double ColebrookResidual(long double lambda, long double d, long double Re, long double k) {
   const long double root = std::sqrt(lambda);
+  // 0.868588 = 2/ln 10, 0.269 = 1/3.71: −2·log₁₀(x) = −0.868588·ln x.
   return 1.0L / root + 0.868588L * std::log(2.51L / (root * Re) + 0.269L * k / d);
 }
 

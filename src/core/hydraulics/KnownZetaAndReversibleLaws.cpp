@@ -6,6 +6,7 @@ namespace velmora::hydraulics::laws {
 
 namespace {
 
+// The user's own ζ, both regimes.
 LawOutput KnownZetaCircular(const LawInput& x) { return Fitting(x.In.Input2, x); }
 
 LawOutput KnownZetaRectangular(const LawInput& x) { return Fitting(x.In.Input3, x); }

@@ -5,28 +5,23 @@
 #include "hydraulics/Arithmetic.h"
 #include "hydraulics/ElementLaws.h"
 #include "hydraulics/InputSlots.h"
+#include "hydraulics/OrificeLaws.h"
 #include "hydraulics/PointTable.h"
 
 namespace velmora::hydraulics {
 
 namespace {
 
+// Laminar factor of wire screens over Re, 50 … 600 (1.0 above); tabulated.
 constexpr TablePoint kWireScreenFactorPoints[] = {{50, 1.4L}, {100, 1.2L}, {200, 1.08L}, {300, 1.05L}, {600, 1.0L}};
 constexpr PointTable kWireScreenFactor{kWireScreenFactorPoints, Outside::Zero, Outside::HoldEnd};
 
+// ζ of Y-strainers over the nominal diameter, 17.3 … 392.2 mm (flat outside); tabulated.
 constexpr TablePoint kYStrainerPoints[] = {{17.3L, 3.07L},  {22.3L, 3.25L},  {28.5L, 2.14L},  {37.2L, 2.58L},
                                            {43.1L, 2.83L},  {54.5L, 3.11L},  {70.3L, 3.51L},  {82.5L, 4.02L},
                                            {107.1L, 3.92L}, {131.7L, 3.49L}, {159.3L, 3.26L}, {207.3L, 5.5L},
                                            {260.4L, 3.8L},  {309.7L, 4.2L},  {341.4L, 4.2L},  {392.2L, 3.5L}};
 constexpr PointTable kYStrainer{kYStrainerPoints, Outside::HoldEnd, Outside::HoldEnd};
-
-// 0.70710678118654752440 = √0.5
-constexpr long double kRootHalf = 0.70710678118654752440L;
-
-// The inlet term shared by thick plates and thick orifices: 0.39·e^(−18.34·f^3.5)·e^(−1.078·(x − 3)).
-long double InletTerm(long double f, long double x) {
-  return 0.39L * std::exp(-18.34L * Power(f, 3.5L)) * std::exp(-1.078L * (x - 3.0L));
-}
 
 }  // namespace
 
@@ -39,17 +34,12 @@ long double ThinPlateLaminarZeta(long double f, long double Re) {
                               0.01325519L * x2 * x2 - 0.001058041L * x2 * x2 * x;
   if (Re < 10.0L) return 33.0L / (Re * f * f);
   if (Re < 30.0L) return epsilon * ThinPlateZeta(f) + 33.0L / (Re * f * f);
-  return InletTerm(f, x) / (f * f) + epsilon * ThinPlateZeta(f);
+  return OrificeInletTerm(f, x) / (f * f) + epsilon * ThinPlateZeta(f);
 }
 
 long double ThickPlateZeta(long double f, long double thickness, long double hole, long double Re) {
-  const long double t = std::tanh((thickness / hole - 0.657L) * 2.264L);
-  const long double x = std::log10(Re);
-  const long double m = 1.0L - f;
-  return (1.0L / (f * f)) * (InletTerm(f, x) +
-                             (m * (kRootHalf * (1.0L - t) * std::sqrt(m) + 0.5L) + m * m) *
-                                 (0.26L * std::tanh(1.04L * (x - 4.0L)) + 0.74L) +
-                             0.02L * thickness / hole);
+  // The holes' friction with λ = 0.02.
+  return ThickEdgedOrificeZeta(f, thickness, hole, std::log10(Re), 0.02L * thickness / hole);
 }
 
 long double WireScreenZeta(long double f) { return Square(1.0L / f - 1.0L) + 1.3L * (1.0L - f); }
@@ -95,6 +85,7 @@ LawOutput DoubleGrid(const LawInput& x) { return Fitting(DoubleGridZeta(FreeArea
 
 LawOutput YStrainer(const LawInput& x) { return Fitting(YStrainerZeta(x.In.Input1), x); }
 
+// 11/8 and 11/9: fixed coefficients of the program, both regimes.
 LawOutput BasketStrainer(const LawInput& x) { return Fitting(1.7L, x); }
 
 LawOutput HatScreen(const LawInput& x) { return Fitting(4.0L, x); }

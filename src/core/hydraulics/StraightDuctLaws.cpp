@@ -23,7 +23,7 @@ long double LaminarLambda(const LawInput& x) {
     case 2:
     case 4: return LaminarLambdaRectangular(in.Input1, in.Input2, Re);
     case 3: return LaminarLambdaAnnular(in.Input2, in.Input1, Re);
-    default: return 64.0L / Re;
+    default: return 64.0L / Re;  // Hagen–Poiseuille, laminar flow in a circular pipe
   }
 }
 
@@ -37,6 +37,7 @@ LawOutput StraightDuct(const LawInput& x) {
   if (x.Laminar) {
     out.Lambda = LaminarLambda(x);
     out.Zeta = PipeZeta(out.Lambda, L, dh);
+    // Darcy–Weisbach as PipePressureLoss, its product kept in the laminar branch's own order.
     out.PressureLoss = out.Lambda * L * in.Density * v * v * 0.01L / (2.0L * dh);
     return out;
   }

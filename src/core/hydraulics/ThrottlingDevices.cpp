@@ -4,12 +4,14 @@
 
 #include "hydraulics/Arithmetic.h"
 #include "hydraulics/ElementLaws.h"
+#include "hydraulics/OrificeLaws.h"
 #include "hydraulics/PointTable.h"
 
 namespace velmora::hydraulics {
 
 namespace {
 
+// ζ of venturi nozzles over n = β², 0.1 … 0.6, for the first and the second diffuser; tabulated.
 constexpr TablePoint kVenturiFirstPoints[] = {{0.1L, 13},   {0.2L, 3},     {0.3L, 1},
                                               {0.4L, 0.5L}, {0.5L, 0.27L}, {0.6L, 0.15L}};
 constexpr TablePoint kVenturiSecondPoints[] = {{0.1L, 22},   {0.2L, 5},    {0.3L, 1.8L},
@@ -30,6 +32,7 @@ long double FlowCoefficientZeta(long double beta, long double C) {
 long double OrificeDischargeCoefficient(long double beta, long double D, long double Re) {
   const long double b2 = beta * beta;
   const long double b4 = b2 * b2;
+  // The Reader-Harris/Gallagher terms as ISO 5167-2:2003 writes them, D in mm.
   const long double A = Power(19000.0L * beta / Re, 0.8L);
   long double C = 0.5961L + 0.0261L * b2 - 0.216L * b4 * b4 + 0.000521L * Power(1e6L * beta / Re, 0.7L) +
                   (0.0188L + 0.0063L * A) * Power(beta, 3.5L) * Power(1e6L / Re, 0.3L) +
@@ -46,16 +49,9 @@ long double RoundedOrificeZeta(long double n, long double r, long double d) {
 }
 
 long double ThickOrificeZeta(long double beta, long double l, long double d, long double Re2) {
-  const long double n = beta * beta;
-  const long double t = std::tanh((l / d - 0.657L) * 2.264L);
   const long double lambda = Re2 > 2300.0L ? 0.22L / Power(Re2, 0.2L) : 64.0L / Re2;
-  const long double y = std::log10(Re2 * beta);
-  const long double m = 1.0L - n;
-  // 0.70710678118654752440 = √0.5
-  return (1.0L / (n * n)) * (0.39L * std::exp(-18.34L * Power(n, 3.5L)) * std::exp(-1.078L * (y - 3.0L)) +
-                             (m * (0.70710678118654752440L * (1.0L - t) * std::sqrt(m) + 0.5L) + m * m) *
-                                 (0.26L * std::tanh(1.04L * (y - 4.0L)) + 0.74L) +
-                             l * lambda / d);
+  // Re₂·β = Re·D/d·d/D is the pipe Reynolds number again.
+  return ThickEdgedOrificeZeta(beta * beta, l, d, std::log10(Re2 * beta), l * lambda / d);
 }
 
 long double NozzleDischargeCoefficient(long double beta, long double Re) {

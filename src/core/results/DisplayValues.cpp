@@ -1,19 +1,19 @@
 #include "results/DisplayValues.h"
 
 #include "catalogue/ElementLayout.h"
-#include "hydraulics/UsDisplay.h"
+#include "results/UsDisplay.h"
 
 namespace velmora::results {
 namespace {
 
-hydraulics::DimensionUnit UnitList(catalogue::SlotUnit unit) {
+DimensionUnit UnitList(catalogue::SlotUnit unit) {
   switch (unit) {
-    case catalogue::SlotUnit::MmList: return hydraulics::DimensionUnit::Millimetre;
-    case catalogue::SlotUnit::MList: return hydraulics::DimensionUnit::Metre;
-    case catalogue::SlotUnit::AreaList: return hydraulics::DimensionUnit::SquareMetre;
+    case catalogue::SlotUnit::MmList: return DimensionUnit::Millimetre;
+    case catalogue::SlotUnit::MList: return DimensionUnit::Metre;
+    case catalogue::SlotUnit::AreaList: return DimensionUnit::SquareMetre;
     default: break;
   }
-  return hydraulics::DimensionUnit::None;
+  return DimensionUnit::None;
 }
 
 }  // namespace
@@ -21,11 +21,11 @@ hydraulics::DimensionUnit UnitList(catalogue::SlotUnit unit) {
 ColumnValues DisplayValues(const hydraulics::MainInput& input, const hydraulics::ElementResult& result, bool us) {
   ColumnValues values = MetricValues(input, result);
   if (!us) return values;
-  std::array<hydraulics::DimensionUnit, 5> lists{};
+  std::array<DimensionUnit, 5> lists{};
   if (const catalogue::ElementLayout* layout = catalogue::FindLayout(input.ElementGroup, input.ElementKind)) {
     for (std::size_t slot = 0; slot < lists.size(); ++slot) lists[slot] = UnitList(layout->slotLayouts[slot].unit);
   }
-  const hydraulics::UsDisplayValues converted = hydraulics::ToUsDisplay(input, result, lists);
+  const UsDisplayValues converted = ToUsDisplay(input, result, lists);
   values.flow = converted.VolumeFlow;
   values.density = converted.Density;
   values.viscosity = converted.Viscosity;

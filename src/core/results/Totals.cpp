@@ -3,12 +3,13 @@
 #include "results/TableFormat.h"
 #include "results/TableTexts.h"
 #include "units/Numbers.h"
+#include "units/UnitFactors.h"
 
 namespace velmora::results {
 namespace {
 
 // 1 psi = 144 lbw./sq.ft. (square inches per square foot).
-constexpr long double kSquareInchesPerSquareFoot = 144.0L;
+using units::kSquareInchesPerSquareFoot;
 constexpr long double kMbarPerBar = 1000.0L;
 
 }  // namespace

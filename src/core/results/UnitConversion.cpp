@@ -5,20 +5,23 @@
 
 #include "results/TableFormat.h"
 #include "units/Numbers.h"
+#include "units/UnitFactors.h"
 
 namespace velmora::results {
 namespace {
 
-// Factors from the US unit to the metric one.
-constexpr long double kGalPerMinToM3PerHour = 0.158987L / 42.0L * 60.0L;  // petroleum barrel of 42 gal
-constexpr long double kLbPerCuFtToKgPerM3 = 16.0184655L;
-constexpr long double kCentipoiseToMicroPascalSecond = 1000.0L;  // cP to 10⁻⁶ kg/(m·s)
-constexpr long double kInchToMm = 25.4L;
-constexpr long double kFootToM = 0.3048L;
-constexpr long double kSquareYardToM2 = 0.8361274L;
-constexpr long double kLbwPerSqFtToMbar = 0.478802653L;
+// Each factor is the metric size of one US unit.
+using units::kCentipoiseInMicroPascalSecond;
+using units::kFootInMetre;
+using units::kInchInMm;
+using units::kLbwPerSquareFootInMbar;
+using units::kPoundPerCubicFootInKgPerCubicMetre;
+using units::kSquareInchesPerSquareFoot;
+using units::kSquareYardInSquareMetre;
+
+// m³/h per gal/min: a barrel of 42 gal per hour, times 60 min per hour.
+constexpr long double kGalPerMinInCubicMetrePerHour = units::kBarrelInCubicMetre / units::kGallonsPerBarrel * 60.0L;
 constexpr long double kMbarPerBar = 1000.0L;
-constexpr long double kLbwPerSqFtPerPsi = 144.0L;
 
 // A unit of the inputs as it stands before the row's first ":", and its counterpart.
 struct InputUnit {
@@ -29,14 +32,14 @@ struct InputUnit {
 };
 
 constexpr InputUnit kToUs[] = {
-    {"m²", "sq.yd.", 1.0L / kSquareYardToM2, true},
-    {"mm", "in.", 1.0L / kInchToMm, false},
-    {"m", "ft.", 1.0L / kFootToM, false},
+    {"m²", "sq.yd.", 1.0L / kSquareYardInSquareMetre, true},
+    {"mm", "in.", 1.0L / kInchInMm, false},
+    {"m", "ft.", 1.0L / kFootInMetre, false},
 };
 constexpr InputUnit kToMetric[] = {
-    {"sq.yd.", "m²", kSquareYardToM2, true},
-    {"in.", "mm", kInchToMm, false},
-    {"ft.", "m", kFootToM, false},
+    {"sq.yd.", "m²", kSquareYardInSquareMetre, true},
+    {"in.", "mm", kInchInMm, false},
+    {"ft.", "m", kFootInMetre, false},
 };
 
 class ColumnConverter {
@@ -45,18 +48,18 @@ class ColumnConverter {
       : cells_(cells), toUs_(toUs), decimals_(decimals), edition_(edition) {}
 
   void Convert() {
-    Scale(row::Flow, kGalPerMinToM3PerHour);
-    Scale(row::Density, kLbPerCuFtToKgPerM3);
-    Scale(row::Viscosity, kCentipoiseToMicroPascalSecond);
+    Scale(row::Flow, kGalPerMinInCubicMetrePerHour);
+    Scale(row::Density, kPoundPerCubicFootInKgPerCubicMetre);
+    Scale(row::Viscosity, kCentipoiseInMicroPascalSecond);
     for (int r = row::Input1; r < row::Input5; ++r) ConvertInput(r);  // input 5 holds no length
-    Scale(row::Velocity, kFootToM);
-    Scale(row::Velocity2, kFootToM);
-    Scale(row::Roughness, kInchToMm);
-    Scale(row::BranchLoss, kLbwPerSqFtToMbar, true);
-    Scale(row::LossSmall, kLbwPerSqFtToMbar, true);
+    Scale(row::Velocity, kFootInMetre);
+    Scale(row::Velocity2, kFootInMetre);
+    Scale(row::Roughness, kInchInMm);
+    Scale(row::BranchLoss, kLbwPerSquareFootInMbar, true);
+    Scale(row::LossSmall, kLbwPerSquareFootInMbar, true);
     // Row 25 follows from the new row 24: bar = mbar/1000, psi = lbw./sq.ft./144.
     if (const auto small = Read(row::LossSmall)) {
-      Write(row::LossLarge, *small / (toUs_ ? kLbwPerSqFtPerPsi : kMbarPerBar), true);
+      Write(row::LossLarge, *small / (toUs_ ? kSquareInchesPerSquareFoot : kMbarPerBar), true);
     }
   }
 

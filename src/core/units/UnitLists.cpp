@@ -2,12 +2,15 @@
 
 #include <array>
 
+#include "units/UnitFactors.h"
+
 namespace velmora::units {
 namespace {
 
-constexpr long double kCubicFoot = 0.3048L * 0.3048L * 0.3048L;
-constexpr long double kBarrel = 0.158987L;  // petroleum barrel in m³
-constexpr long double kPsiInBar = 0.068947581976L;
+// Factors to the base units. Those that other parts of the program share come from
+// UnitFactors.h; the rounded US figures that only these lists use stand in the lists themselves
+// (lb./s 0.4535924 kg, oz./s 0.0283495 kg, Lb.s/sq.ft. 47.8802653 Pa·s, sq.ft./s 92903 mm²/s, ...).
+constexpr long double kCubicFoot = kFootInMetre * kFootInMetre * kFootInMetre;  // m³
 
 constexpr std::array<Unit, 16> kVolumeFlow = {{
     {"m³/h", 1},
@@ -21,11 +24,11 @@ constexpr std::array<Unit, 16> kVolumeFlow = {{
     {"cu.ft./hr", kCubicFoot},
     {"cu.ft./min", kCubicFoot * 60},
     {"cu.ft./s", kCubicFoot * 60 * 60},
-    {"petr.bl./hr", kBarrel},
-    {"petr.bl./day", kBarrel / 24},
-    {"gal/hr", kBarrel / 42},
-    {"gal/min", kBarrel / 42 * 60},
-    {"gal/s", kBarrel / 42 * 60 * 60},
+    {"petr.bl./hr", kBarrelInCubicMetre},
+    {"petr.bl./day", kBarrelInCubicMetre / 24},
+    {"gal/hr", kBarrelInCubicMetre / kGallonsPerBarrel},
+    {"gal/min", kBarrelInCubicMetre / kGallonsPerBarrel * 60},
+    {"gal/s", kBarrelInCubicMetre / kGallonsPerBarrel * 60 * 60},
 }};
 
 constexpr std::array<Unit, 8> kMassFlow = {{
@@ -48,7 +51,7 @@ constexpr std::array<Unit, 11> kDensity = {{
     {"oz./cu.ft.", 1.0011541L},
     {"oz./cu.in.", 1729.9942713L},
     {"oz./gal.", 7.4891077L},
-    {"lb./cu.ft.", 16.0184655L},
+    {"lb./cu.ft.", kPoundPerCubicFootInKgPerCubicMetre},
     {"lb./cu.in.", 27679.9083411L},
     {"lb./gal.", 119.8257233L},
 }};
@@ -59,7 +62,7 @@ constexpr std::array<Unit, 9> kDynamicViscosity = {{
     {"10-6 Pa s", 1},
     {"mPa s", 1000},
     {"10-6 Ns/m²", 1},
-    {"cP", 1000},
+    {"cP", kCentipoiseInMicroPascalSecond},
     {"lb.av./ft.hr", 0.0004134L * 1e6L},
     {"lb.av./ft.s", 1.4881641L * 1e6L},
     {"Lb.s/sq.ft.", 47.8802653L * 1e6L},
@@ -81,12 +84,12 @@ constexpr std::array<Unit, 15> kPressure = {{
     {"Pa", 1.0L / 100000},
     {"MPa", 10},
     {"ata", 0.980665L},
-    {"atm", 1.01325L},
+    {"atm", kAtmosphereInBar},
     {"at", 0.980665L},
     {"m WS", 0.0980665L},
     {"mm WS", 0.0980665L / 1000},
     {"Torr", 0.001333223684L},
-    {"lbw./sq.ft.", 0.000478802653L},
+    {"lbw./sq.ft.", kLbwPerSquareFootInBar},
     {"psia", kPsiInBar},
     {"psig", kPsiInBar},
     {"ft.wtr.", 0.0298906692L},
@@ -95,9 +98,9 @@ constexpr std::array<Unit, 15> kPressure = {{
 
 constexpr std::array<Unit, 4> kTemperature = {{{"°C", 1}, {"K", 1}, {"degF", 1}, {"°R", 1}}};
 
-constexpr std::array<Unit, 2> kMillimetre = {{{"mm", 1}, {"in.", 25.4L}}};
-constexpr std::array<Unit, 2> kMetre = {{{"m", 1}, {"ft.", 0.3048L}}};
-constexpr std::array<Unit, 2> kArea = {{{"m²", 1}, {"sq.yd.", 0.8361274L}}};
+constexpr std::array<Unit, 2> kMillimetre = {{{"mm", 1}, {"in.", kInchInMm}}};
+constexpr std::array<Unit, 2> kMetre = {{{"m", 1}, {"ft.", kFootInMetre}}};
+constexpr std::array<Unit, 2> kArea = {{{"m²", 1}, {"sq.yd.", kSquareYardInSquareMetre}}};
 
 }  // namespace
 
@@ -123,7 +126,7 @@ std::span<const Unit> LengthUnits(LengthList list) {
 }
 
 std::optional<long double> PressureToBar(std::string_view unit, long double value) {
-  if (unit == "psig") return (value + 14.7L) * kPsiInBar;
+  if (unit == "psig") return (value + kAtmosphereInPsi) * kPsiInBar;
   if (unit == "psi") return value * kPsiInBar;
   for (const Unit& entry : kPressure) {
     if (entry.name == unit) return value * entry.factor;
@@ -132,16 +135,16 @@ std::optional<long double> PressureToBar(std::string_view unit, long double valu
 }
 
 std::optional<long double> TemperatureToKelvin(std::string_view unit, long double value) {
-  if (unit == "°C") return value + 273.15L;
+  if (unit == "°C") return value + kZeroCelsiusInKelvin;
   if (unit == "K") return value;
-  // The Fahrenheit factors are the rounded ones of the original tables: 32 degF is 273.15792 K.
-  if (unit == "degF") return value * 0.55556L + 255.38L;
-  if (unit == "°R") return value * 1.25L + 273.15L;
+  // The Fahrenheit factors are rounded: 32 degF is 273.15792 K.
+  if (unit == "degF") return value * kFahrenheitDegreeInKelvin + kZeroFahrenheitInKelvin;
+  if (unit == "°R") return value * kReaumurDegreeInKelvin + kZeroCelsiusInKelvin;
   return std::nullopt;
 }
 
 long double StandardToOperating(long double standardFlow, long double inletPressureBar, long double inletTemperatureK) {
-  return standardFlow * 1.01325L * inletTemperatureK / (inletPressureBar * 273.15L);
+  return standardFlow * kAtmosphereInBar * inletTemperatureK / (inletPressureBar * kZeroCelsiusInKelvin);
 }
 
 std::optional<long double> ToBase(std::span<const Unit> list, int index, long double value, long double density) {

@@ -6,7 +6,7 @@
 #include "hydraulics/MainInput.h"
 
 // Conversion of a calculated element into the US display units of the results table.
-namespace velmora::hydraulics {
+namespace velmora::results {
 
 // The unit list an input shows in the element panel: none, mm/in., m/ft., m²/sq.yd.
 enum class DimensionUnit { None, Millimetre, Metre, SquareMetre };
@@ -24,8 +24,8 @@ struct UsDisplayValues {
   long double BranchPressureLoss = 0;   // lbw./sq.ft.
 };
 
-// Converts the inputs and results of one element; `units` tells the unit list of Input1 … Input5.
-UsDisplayValues ToUsDisplay(const MainInput& input, const ElementResult& result,
-                            const std::array<DimensionUnit, 5>& units);
+// Converts the inputs and results of one element; `lists` tells the unit list of Input1 … Input5.
+UsDisplayValues ToUsDisplay(const hydraulics::MainInput& input, const hydraulics::ElementResult& result,
+                            const std::array<DimensionUnit, 5>& lists);
 
-}  // namespace velmora::hydraulics
+}  // namespace velmora::results
