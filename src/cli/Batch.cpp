@@ -4,26 +4,13 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
-#include "FlatJson.h"
 #include "Request.h"
-#include "ResultLine.h"
-#include "hydraulics/ElementCalculation.h"
 
 namespace velmora::cli {
 
 namespace {
-
-// Scratch space of the batch loop, allocated once: a FlatObject holds 32 decoded members.
-struct Scratch {
-  FlatObject object;
-  Request request;
-};
-
-Scratch& SharedScratch() {
-  static Scratch scratch;
-  return scratch;
-}
 
 bool WriteAll(int fd, std::string& out) {
   std::size_t done = 0;
@@ -39,27 +26,25 @@ bool WriteAll(int fd, std::string& out) {
   return true;
 }
 
-void TooLong(std::string& out) {
-  Request& request = SharedScratch().request;
-  request = Request{};
-  std::strcpy(request.error, "line too long");
-  AppendResultLine(out, request, {});
+void TooLong(const Checks& checks, Scratch& scratch, std::string& out) {
+  scratch.request = Request{};
+  std::strcpy(scratch.request.error, "line too long");
+  Answer(checks, scratch, out);
 }
 
 }  // namespace
 
-void ProcessLine(std::string_view line, std::string& out) {
-  Scratch& s = SharedScratch();
-  RequestFromLine(line, s.object, s.request);
-  hydraulics::ElementOutcome outcome;
-  if (!s.request.Failed()) outcome = hydraulics::CalculateElement(s.request.input);
-  AppendResultLine(out, s.request, outcome);
+void ProcessLine(std::string_view line, const Checks& checks, Scratch& scratch, std::string& out) {
+  RequestFromLine(line, scratch.object, scratch.request);
+  Answer(checks, scratch, out);
 }
 
-bool RunBatch(int in, int outFd) {
+bool RunBatch(int in, int outFd, const Checks& checks) {
   constexpr std::size_t kChunk = 1 << 16;
   constexpr std::size_t kFlushAt = 1 << 16;
-  static char chunk[kChunk];
+  // About 80 KiB of work space, allocated once per run.
+  const auto scratch = std::make_unique<Scratch>();
+  const auto chunk = std::make_unique<char[]>(kChunk);
   std::string line;
   line.reserve(MaxLineLength);
   std::string out;
@@ -68,14 +53,14 @@ bool RunBatch(int in, int outFd) {
   bool pending = false;  // a line has begun since the last newline
   for (;;) {
     if (!WriteAll(outFd, out)) return false;  // before waiting for more input
-    const ssize_t got = ::read(in, chunk, kChunk);
+    const ssize_t got = ::read(in, chunk.get(), kChunk);
     if (got < 0) {
       if (errno == EINTR) continue;
       return false;
     }
     if (got == 0) break;
-    const char* p = chunk;
-    const char* const end = chunk + got;
+    const char* p = chunk.get();
+    const char* const end = p + got;
     while (p < end) {
       const char* newline = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
       const char* stop = newline != nullptr ? newline : end;
@@ -91,9 +76,9 @@ bool RunBatch(int in, int outFd) {
       }
       if (newline == nullptr) break;
       if (overlong) {
-        TooLong(out);
+        TooLong(checks, *scratch, out);
       } else {
-        ProcessLine(line, out);
+        ProcessLine(line, checks, *scratch, out);
       }
       line.clear();
       overlong = false;
@@ -104,9 +89,9 @@ bool RunBatch(int in, int outFd) {
   }
   if (pending) {  // a last line without its newline
     if (overlong) {
-      TooLong(out);
+      TooLong(checks, *scratch, out);
     } else {
-      ProcessLine(line, out);
+      ProcessLine(line, checks, *scratch, out);
     }
   }
   return WriteAll(outFd, out);

@@ -3,22 +3,48 @@
 namespace velmora::cli {
 
 const char* const UsageText =
-    "usage: velmora-calc element KEY=VALUE ...\n"
-    "       velmora-calc batch < requests.jsonl > results.jsonl\n"
+    "usage: velmora-calc element [--no-checks] KEY=VALUE ...\n"
+    "       velmora-calc batch [--no-checks] < requests.jsonl > results.jsonl\n"
     "       velmora-calc --help\n";
 
 const char* const HelpText = R"(velmora-calc - pressure loss of one pipeline element, from the command line
 
 USAGE
-  velmora-calc element KEY=VALUE ...   calculate one element, print one JSON object
-  velmora-calc batch                   read JSON lines from standard input, write one
-                                       JSON line per input line, in the same order
-  velmora-calc --help                  this text
-  velmora-calc --version               the program version
+  velmora-calc element [--no-checks] KEY=VALUE ...
+                         check and calculate one element, print one JSON object
+  velmora-calc batch [--no-checks]
+                         read JSON lines from standard input, write one JSON
+                         line per input line, in the same order
+  velmora-calc --help    this text
+  velmora-calc --version the program version
 
 The calculation is the one of the program's results table: the same element
 kinds, laws, laminar/turbulent choice (laminar below Re = 2320), gas correction
 and element count.
+
+CHECKS
+  Before it calculates, velmora-calc checks each input as the main window does
+  with the same values typed in m³/h, kg/m³, 10^-6 kg/(m·s), bar and K, and
+  refuses what the window refuses, with the window's messages:
+  - Count from 1 to 999;
+  - BranchFlow of 5/5 and 5/6 greater than 0 and smaller than VolumeFlow;
+  - the element's plausibility checks: dimensions greater than 0 (some may be
+    0), the element's rules on ratios, angles and sizes, the ranges of its
+    coefficient tables, Input6 not negative;
+  - VolumeFlow, Density and Viscosity greater than 0, and for a gas also
+    InletPressure, InletTemperature and OutletTemperature.
+  The steps run in this order and stop at the first one that fails; that step
+  may give several messages (a Count below 1, the element's checks, the signs).
+
+  The messages come from the language texts in the program's folder
+  (varglob.gru, varsonst.gru, elemente.gru), in the language the program was
+  built for. Without them velmora-calc prints a fixed message on standard
+  error and stops with status 1 before it reads anything.
+
+  --no-checks, the first argument after element or batch, skips the checks:
+  the laws are evaluated also outside their limits (for research; the figures
+  there are extrapolations). It needs no language texts. Arithmetic faults
+  and the gas limit are reported as with the checks.
 
 INPUT KEYS (element arguments or members of a JSON line)
   ElementGroup       element group 1 ... 13 (required)
@@ -42,7 +68,8 @@ INPUT KEYS (element arguments or members of a JSON line)
                      and 2/4 inlet form, 6/2 lyre bend form, 9/7 venturi angle
   id                 optional, a string or a number; echoed back unchanged
 
-  Missing keys are 0, except Count (1), Gas (false) and Option (0).
+  Missing keys are 0, except Count (1), Gas (false) and Option (0); so the
+  checks refuse a missing VolumeFlow, Density or Viscosity.
   Numbers are written as in JSON (a point as decimal separator, no thousands
   separators, exponents allowed: 1e-3). In element mode an id needs no quotes.
 
@@ -66,9 +93,16 @@ OUTPUT KEYS (one JSON object per line)
                      a value that is not a number, an unknown element, or an
                      arithmetic fault of the calculation (division by zero,
                      invalid operation, overflow)
+  refused            present only when the checks refused the input: the text
+                     of the main window's message, several messages joined by
+                     a blank line ("\n\n") in the window's order; the texts
+                     themselves hold line breaks
+  unchecked          true on every answer with --no-checks; absent otherwise
 
-  With an Error or a GasLimit every number is null; a NaN or an infinity is
-  never written. Numbers have 18 significant digits.
+  With an Error, a GasLimit or "refused" every number is null; a NaN or an
+  infinity is never written. A refused answer has Error null and Laminar,
+  LaminarWarning, RangeNote and GasLimit false. Numbers have 18 significant
+  digits.
 
 BATCH MODE
   Each line is one flat JSON object; nested objects and arrays are refused.
@@ -79,15 +113,30 @@ BATCH MODE
   to it line by line.
 
 EXIT STATUS
-  0  calculated (also when lines or elements gave an Error or a GasLimit)
-  1  the input could not be read or the output not be written
-  2  unusable command line: no or an unknown command, or in element mode an
-     argument that is not KEY=VALUE, an unknown key, a bad value or a missing
-     or unknown element (the JSON line with the Error is printed all the same)
+  element
+    0  calculated, also when the answer has an Error of the calculation or
+       a GasLimit
+    1  refused: the answer with "refused" is printed on standard output and
+       its text, followed by a line break, on standard error; or the
+       language texts could not be read (nothing on standard output); or
+       standard output could not be written
+    2  an argument that is not KEY=VALUE, an unknown key, a bad value or a
+       missing or unknown element (the JSON line with the Error is printed
+       all the same)
+  batch
+    0  every line answered, whatever the answers say (Error, GasLimit,
+       refused)
+    1  the language texts could not be read (no line is read), or the input
+       could not be read or the output not be written
+    2  an argument other than --no-checks
+  2 also for no or an unknown command. --help and --version exit with 0.
 
 EXAMPLES
   velmora-calc element ElementGroup=1 ElementKind=1 Input1=100 Input2=50 \
       Input6=0.05 VolumeFlow=36 Density=998.2 Viscosity=1002
+
+  velmora-calc element --no-checks ElementGroup=4 ElementKind=1 Input1=100 \
+      Input2=150 Input3=200 VolumeFlow=36 Density=998.2 Viscosity=1002
 
   printf '%s\n' \
     '{"id":"pipe","ElementGroup":1,"ElementKind":1,"Input1":100,"Input2":50,"VolumeFlow":36,"Density":998.2,"Viscosity":1002}' \

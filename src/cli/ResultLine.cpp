@@ -57,7 +57,8 @@ void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
 }
 
-void AppendResultLine(std::string& out, const Request& request, const hydraulics::ElementOutcome& outcome) {
+void AppendResultLine(std::string& out, const Request& request, const hydraulics::ElementOutcome& outcome,
+                      const AnswerNotes& notes) {
   out += '{';
   bool first = true;
   switch (request.id.kind) {
@@ -77,7 +78,8 @@ void AppendResultLine(std::string& out, const Request& request, const hydraulics
       first = false;
       break;
   }
-  const bool failed = request.Failed();
+  // A refused input is not calculated: it reads like an unusable one without an Error.
+  const bool failed = request.Failed() || !notes.refused.empty();
   const bool hasResult = !failed && !outcome.Error && !outcome.GasLimit;
   const hydraulics::ElementResult& r = outcome.result;
   const std::pair<const char*, long double> values[] = {{"Velocity", r.Velocity},
@@ -110,13 +112,18 @@ void AppendResultLine(std::string& out, const Request& request, const hydraulics
   AppendBool(out, "RangeNote", !failed && outcome.RangeNote);
   AppendBool(out, "GasLimit", !failed && outcome.GasLimit);
   AppendKey(out, "Error");
-  if (failed) {
+  if (request.Failed()) {
     AppendJsonString(out, request.error);
-  } else if (outcome.Error) {
+  } else if (!failed && outcome.Error) {
     AppendJsonString(out, outcome.ErrorReason != nullptr ? outcome.ErrorReason : "calculation error");
   } else {
     out += "null";
   }
+  if (!notes.refused.empty()) {
+    AppendKey(out, "refused");
+    AppendJsonString(out, notes.refused);
+  }
+  if (notes.unchecked) AppendBool(out, "unchecked", true);
   out += "}\n";
 }
 

@@ -2,37 +2,81 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <system_error>
 
+#include "Answer.h"
 #include "Batch.h"
 #include "Help.h"
 #include "Request.h"
-#include "ResultLine.h"
-#include "hydraulics/ElementCalculation.h"
+#include "text/TextFiles.h"
+#include "text/TextStore.h"
 
 namespace {
 
 using namespace velmora::cli;
 
 constexpr int kUsageError = 2;
-constexpr int kIoError = 1;
+constexpr int kFailure = 1;  // refused, no texts, or input/output failed
+
+// The message when the language texts cannot be read: fixed, since it cannot come from them.
+constexpr const char* kMissingTextFiles =
+    "The files elemente.gru/varsonst.gru/varglob.gru are not available. It is not possible to start the program.";
 
 int Usage(const char* problem) {
   std::fprintf(stderr, "velmora-calc: %s\n%s", problem, UsageText);
   return kUsageError;
 }
 
-int Element(std::span<const char* const> arguments) {
-  static Request request;
-  RequestFromArguments(arguments, request);
-  velmora::hydraulics::ElementOutcome outcome;
-  if (!request.Failed()) outcome = velmora::hydraulics::CalculateElement(request.input);
+// The folder of this program, where its language texts lie.
+std::filesystem::path ProgramFolder(const char* argv0) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) return self.parent_path();
+  return std::filesystem::absolute(argv0, error).parent_path();
+}
+
+// The texts of this build's edition from the program folder; nothing (after saying so on
+// standard error) when they cannot be read.
+std::unique_ptr<velmora::text::TextStore> LoadTexts(const char* argv0) {
+  auto texts = std::make_unique<velmora::text::TextStore>(VELMORA_EDITION_LETTER);
+  try {
+    texts->LoadTexts(ProgramFolder(argv0));
+    return texts;
+  } catch (const velmora::text::TextFileError&) {
+    std::fprintf(stderr, "%s\n", kMissingTextFiles);
+    return nullptr;
+  }
+}
+
+// Takes a leading --no-checks off the arguments.
+bool TakeNoChecks(std::span<const char* const>& arguments) {
+  if (arguments.empty() || std::string_view(arguments.front()) != "--no-checks") return false;
+  arguments = arguments.subspan(1);
+  return true;
+}
+
+bool WriteAll(const std::string& out) {
+  return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && std::fflush(stdout) == 0;
+}
+
+int Element(std::span<const char* const> arguments, const Checks& checks) {
+  const auto scratch = std::make_unique<Scratch>();
+  RequestFromArguments(arguments, scratch->request);
   std::string out;
-  AppendResultLine(out, request, outcome);
-  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) return kIoError;
-  return request.Failed() ? kUsageError : 0;
+  const bool calculated = Answer(checks, *scratch, out);
+  if (!WriteAll(out)) return kFailure;
+  if (scratch->request.Failed()) return kUsageError;
+  if (!calculated) {
+    std::fprintf(stderr, "%s\n", scratch->refused.c_str());
+    return kFailure;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -48,11 +92,18 @@ int main(int argc, char** argv) {
     std::printf("velmora-calc %s\n", VELMORA_VERSION);
     return 0;
   }
-  const std::span<const char* const> rest(argv + 2, static_cast<std::size_t>(argc - 2));
-  if (command == "element") return Element(rest);
-  if (command == "batch") {
-    if (!rest.empty()) return Usage("batch takes no arguments; it reads JSON lines from standard input");
-    return RunBatch(STDIN_FILENO, STDOUT_FILENO) ? 0 : kIoError;
+  if (command != "element" && command != "batch") return Usage("unknown command");
+  std::span<const char* const> rest(argv + 2, static_cast<std::size_t>(argc - 2));
+  const bool noChecks = TakeNoChecks(rest);
+  if (command == "batch" && !rest.empty()) {
+    return Usage("batch takes no arguments but --no-checks; it reads JSON lines from standard input");
   }
-  return Usage("unknown command");
+  std::unique_ptr<velmora::text::TextStore> texts;
+  if (!noChecks) {
+    texts = LoadTexts(argv[0]);
+    if (!texts) return kFailure;
+  }
+  const Checks checks = noChecks ? Checks::None() : Checks(*texts);
+  if (command == "element") return Element(rest, checks);
+  return RunBatch(STDIN_FILENO, STDOUT_FILENO, checks) ? 0 : kFailure;
 }

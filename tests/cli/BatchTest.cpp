@@ -8,15 +8,23 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Batch.h"
+#include "TestTexts.h"
 
 namespace velmora::cli {
 namespace {
 
 const std::string kPipe =
     R"({"id":1,"ElementGroup":1,"ElementKind":1,"Input1":100,"Input2":50,"VolumeFlow":36,"Density":998.2,"Viscosity":1002})";
+
+// The main window's checks with the German texts.
+const Checks& WindowChecks() {
+  static const Checks checks(testing_support::Texts('D'));
+  return checks;
+}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -33,7 +41,7 @@ std::string RunOver(const std::string& input) {
   const int out = ::mkstemp(outName);
   EXPECT_EQ(::write(in, input.data(), input.size()), static_cast<ssize_t>(input.size()));
   ::lseek(in, 0, SEEK_SET);
-  EXPECT_TRUE(RunBatch(in, out));
+  EXPECT_TRUE(RunBatch(in, out, WindowChecks()));
   ::close(in);
   ::close(out);
   std::ifstream file(outName, std::ios::binary);
@@ -93,7 +101,8 @@ TEST(Batch, RandomBytesNeverBreakTheLineCount) {
     input += line + "\n";
   }
   std::string out;
-  for (const std::string& line : Lines(input)) ProcessLine(line, out);
+  Scratch scratch;
+  for (const std::string& line : Lines(input)) ProcessLine(line, WindowChecks(), scratch, out);
   const auto lines = Lines(out);
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(kLines));
   for (const std::string& line : lines) {
@@ -101,6 +110,43 @@ TEST(Batch, RandomBytesNeverBreakTheLineCount) {
     ASSERT_EQ(line.back(), '}');
     for (const char* bad : {":nan", ":-nan", ":inf", ":-inf"}) ASSERT_EQ(line.find(bad), std::string::npos) << line;
   }
+}
+
+TEST(Batch, CallersWithScratchesOfTheirOwnDoNotDisturbEachOther) {
+  const std::vector<std::string> lines = {
+      kPipe,
+      R"({"id":"refused twice","ElementGroup":9,"ElementKind":1,"Input1":100,"Input2":100,"VolumeFlow":1,"Density":1,"Viscosity":1})",
+      R"({"id":"gas","ElementGroup":4,"ElementKind":1,"Input1":100,"Input2":150,"Input3":90,"VolumeFlow":36,"Density":1.2,"Viscosity":18,"Gas":true,"InletPressure":5,"InletTemperature":293,"OutletTemperature":293})",
+      R"({"id":7,"Input1":1})",
+      R"({"id":"count","ElementGroup":1,"ElementKind":1,"Input1":100,"Input2":50,"VolumeFlow":36,"Density":998.2,"Viscosity":1002,"Count":0})",
+  };
+  const std::vector<std::string> reversed(lines.rbegin(), lines.rend());
+  const auto alone = [](const std::vector<std::string>& in) {
+    std::string out;
+    Scratch scratch;
+    for (const std::string& line : in) ProcessLine(line, WindowChecks(), scratch, out);
+    return out;
+  };
+  // Two threads with a scratch each, one starting forward and one backward through the lines.
+  const auto sequence = [&](int start) {
+    std::string out;
+    for (int i = start; i < start + 1000; ++i) out += alone(i % 2 == 0 ? lines : reversed);
+    return out;
+  };
+  std::string first, second;
+  const auto run = [&](std::string& out, int start) {
+    Scratch scratch;
+    for (int i = start; i < start + 1000; ++i) {
+      for (const std::string& line : i % 2 == 0 ? lines : reversed) ProcessLine(line, WindowChecks(), scratch, out);
+    }
+  };
+  std::thread a(run, std::ref(first), 0);
+  std::thread b(run, std::ref(second), 1);
+  a.join();
+  b.join();
+  EXPECT_EQ(first, sequence(0));
+  EXPECT_EQ(second, sequence(1));
+  EXPECT_NE(first.find("\\u000a\\u000a"), std::string::npos);  // the 9/1 bore is refused twice over
 }
 
 }  // namespace

@@ -4,28 +4,43 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+
+#include "gui/main/Startup.h"
 
 namespace {
 
 struct Outcome {
   std::string out;
   int status;
+  std::string err;
 };
 
-// Runs the built velmora-calc with `arguments` (shell words) and captures standard output.
-Outcome Calc(const std::string& arguments) {
-  const std::string command = std::string("'") + VELMORA_CALC_PATH + "' " + arguments + " 2>/dev/null";
+// Runs velmora-calc (the built one unless `program` is given) with `arguments` (shell words) and
+// captures standard output and standard error.
+Outcome Calc(const std::string& arguments, const std::string& program = VELMORA_CALC_PATH) {
+  const std::string errPath = ::testing::TempDir() + "velmora_cli_test_stderr.txt";
+  const std::string command = "'" + program + "' " + arguments + " 2>'" + errPath + "'";
   FILE* pipe = ::popen(command.c_str(), "r");
-  Outcome run{{}, -1};
+  Outcome run{{}, -1, {}};
   if (pipe == nullptr) return run;
   char buffer[4096];
   for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
   const int status = ::pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ostringstream err;
+  err << std::ifstream(errPath).rdbuf();
+  run.err = err.str();
+  std::remove(errPath.c_str());
   return run;
 }
+
+// A bend of 200°: beyond the 180° the window accepts.
+const std::string kWideBend =
+    "ElementGroup=4 ElementKind=1 Input1=100 Input2=150 Input3=200 VolumeFlow=36 Density=998.2 Viscosity=1002";
 
 TEST(CommandLine, ElementPrintsOneObject) {
   const Outcome r = Calc(
@@ -37,7 +52,8 @@ TEST(CommandLine, ElementPrintsOneObject) {
 }
 
 TEST(CommandLine, CalculationErrorIsAResult) {
-  const Outcome r = Calc("element ElementGroup=1 ElementKind=1 Input1=0 Input2=1 VolumeFlow=1 Density=1 Viscosity=1");
+  const Outcome r =
+      Calc("element --no-checks ElementGroup=1 ElementKind=1 Input1=0 Input2=1 VolumeFlow=1 Density=1 Viscosity=1");
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("\"PressureLoss\":null"), std::string::npos);
   EXPECT_NE(r.out.find("\"Error\":\"division by zero\""), std::string::npos) << r.out;
@@ -82,6 +98,9 @@ TEST(CommandLine, HelpDocumentsEveryKey) {
                           "RangeNote",
                           "GasLimit",
                           "Error",
+                          "refused",
+                          "unchecked",
+                          "--no-checks",
                           "EXIT STATUS"}) {
     EXPECT_NE(r.out.find(key), std::string::npos) << key;
   }
@@ -92,7 +111,7 @@ TEST(CommandLine, BatchFromStandardInput) {
   {
     std::ofstream file(path);
     file
-        << R"({"id":"a","ElementGroup":13,"ElementKind":1,"Input1":-10,"Density":1000})"
+        << R"({"id":"a","ElementGroup":13,"ElementKind":1,"Input1":-10,"VolumeFlow":1,"Density":1000,"Viscosity":1000})"
         << "\n"
         << R"({"id":"b","ElementGroup":9,"ElementKind":1,"Input1":100,"Input2":50,"VolumeFlow":1.1325,"Density":998.2,"Viscosity":1002})"
         << "\n"
@@ -110,6 +129,45 @@ TEST(CommandLine, BatchFromStandardInput) {
   EXPECT_NE(r.out.find("\"RangeNote\":true"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\"Error\":\"not a JSON object\""), std::string::npos);
   EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
+}
+
+TEST(CommandLine, RefusedElementExitsWithOneAndSaysWhy) {
+  const Outcome r = Calc("element " + kWideBend);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("\"PressureLoss\":null"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(",\"Error\":null,\"refused\":\""), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("unchecked"), std::string::npos);
+  EXPECT_NE(r.err.find("180"), std::string::npos) << r.err;
+}
+
+TEST(CommandLine, NoChecksCalculatesBeyondTheLimitsAndSaysSo) {
+  const Outcome r = Calc("element --no-checks " + kWideBend);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.find("\"PressureLoss\":null"), std::string::npos) << r.out;
+  EXPECT_TRUE(r.out.ends_with(",\"Error\":null,\"unchecked\":true}\n")) << r.out;
+  // In a batch every answer carries the mark, an unusable line's too.
+  const std::string input = ::testing::TempDir() + "velmora_cli_unusable.jsonl";
+  std::ofstream(input) << "x\n";
+  const Outcome batch = Calc("batch --no-checks < '" + input + "'");
+  std::remove(input.c_str());
+  EXPECT_EQ(batch.status, 0);
+  EXPECT_TRUE(batch.out.ends_with(",\"Error\":\"not a JSON object\",\"unchecked\":true}\n")) << batch.out;
+  EXPECT_EQ(Calc("element " + kWideBend + " --no-checks").status, 2);  // only before the inputs
+}
+
+TEST(CommandLine, WithoutItsTextsOnlyNoChecksRuns) {
+  const std::filesystem::path folder = ::testing::TempDir() + "velmora_cli_without_texts";
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path program = folder / "velmora-calc";
+  std::filesystem::copy_file(VELMORA_CALC_PATH, program, std::filesystem::copy_options::overwrite_existing);
+  for (const char* command : {"element ", "batch </dev/null"}) {
+    const Outcome r = Calc(command + (command[0] == 'e' ? kWideBend : ""), program);
+    EXPECT_EQ(r.status, 1) << command;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, std::string(velmora::gui::kMissingTextFiles) + "\n");
+  }
+  EXPECT_EQ(Calc("element --no-checks " + kWideBend, program).status, 0);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
