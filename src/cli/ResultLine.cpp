@@ -38,6 +38,10 @@ void AppendJsonString(std::string& out, std::string_view text) {
       out += '\\';
       out += static_cast<char>(c);
       ++i;
+    } else if (c == '\n' || c == '\t' || c == '\r') {
+      // The short escapes, so that a message's line breaks stay readable in the raw output.
+      out += c == '\n' ? "\\n" : c == '\t' ? "\\t" : "\\r";
+      ++i;
     } else if (c < 0x20) {
       out += "\\u00";
       out += kHex[c >> 4];

@@ -146,7 +146,7 @@ TEST(Batch, CallersWithScratchesOfTheirOwnDoNotDisturbEachOther) {
   b.join();
   EXPECT_EQ(first, sequence(0));
   EXPECT_EQ(second, sequence(1));
-  EXPECT_NE(first.find("\\u000a\\u000a"), std::string::npos);  // the 9/1 bore is refused twice over
+  EXPECT_NE(first.find("\\n\\n"), std::string::npos);  // the 9/1 bore is refused twice over
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ TEST(Request, FromArguments) {
 TEST(ResultLine, EscapesStrings) {
   std::string out;
   AppendJsonString(out, "a\"b\\c\nd\x01\xff\xc3\xa9");
-  EXPECT_EQ(out, "\"a\\\"b\\\\c\\u000ad\\u0001\\ufffd\xc3\xa9\"");
+  EXPECT_EQ(out, "\"a\\\"b\\\\c\\nd\\u0001\\ufffd\xc3\xa9\"");
 }
 
 TEST(ResultLine, ErrorLineHasNullNumbers) {
