@@ -5,14 +5,12 @@
 #include "catalogue/ElementLayout.h"
 #include "hydraulics/InputLimits.h"
 #include "hydraulics/PrepareFlow.h"
+#include "text/GlobalTexts.h"
 #include "units/Numbers.h"
 #include "units/ValueCheck.h"
 
 namespace velmora::catalogue {
 namespace {
-
-constexpr int kInvalidText = 183;
-constexpr int kErrorCaption = 184;
 
 const char* const kEdits[] = {"Va1_Edit", "Va2_Edit", "Va3_Edit", "Va4_Edit", "Va5_Edit"};
 
@@ -37,8 +35,9 @@ class Checker {
 
   // The element's own message: global text 183, a line break and the window's text for the rule.
   void Refuse(const char* key, int focusSlot) {
-    messages_.push_back({texts_.GlobalText(kInvalidText) + "\n" + texts_.FormText("MyWindow", key),
-                         texts_.GlobalText(kErrorCaption), text::MessageIcon::Error, kEdits[focusSlot - 1]});
+    messages_.push_back(
+        {texts_.GlobalText(text::global::kInvalidInput) + "\n" + texts_.FormText(text::kMainWindowBlock, key),
+         texts_.GlobalText(text::global::kErrorCaption), text::MessageIcon::Error, kEdits[focusSlot - 1]});
   }
 
   std::string Label(int slot) const {
@@ -292,8 +291,8 @@ text::Messages CheckElement(const hydraulics::MainInput& input, const text::Text
   if (c.Empty()) c.Add(CheckTableRanges(input, texts, *layout));
   if (layout->roughness) {
     // A wall roughness below zero has no meaning; zero is a hydraulically smooth wall.
-    const text::Messages rough =
-        units::CheckValue(texts, {.allowZero = true}, texts.FormText("MyWindow", "Label4"), "Edit2", input.Input6);
+    const text::Messages rough = units::CheckValue(
+        texts, {.allowZero = true}, texts.FormText(text::kMainWindowBlock, "Label4"), "Edit2", input.Input6);
     c.Add(rough);
   }
   return c.Take();

@@ -2,15 +2,12 @@
 
 #include "catalogue/CheckElement.h"
 #include "catalogue/ElementLayout.h"
+#include "text/GlobalTexts.h"
 #include "units/Numbers.h"
 #include "units/ValueCheck.h"
 
 namespace velmora::mainform {
 namespace {
-
-constexpr int kInvalidFieldText = 183;
-constexpr int kErrorCaption = 184;
-constexpr const char* kWindow = "MyWindow";
 
 constexpr units::ValueLimits kCountLimits{.checkMin = true, .checkMax = true, .min = 1, .max = MainForm::kMaxCount + 1};
 
@@ -25,8 +22,8 @@ class Command {
 
   // The invalid-field message: text 183, a line break and the label caption in quotes.
   void InvalidField(const std::string& caption, const std::string& field) {
-    result_.messages.push_back({texts_.GlobalText(kInvalidFieldText) + "\n\"" + caption + "\"!",
-                                texts_.GlobalText(kErrorCaption), text::MessageIcon::Error, field});
+    result_.messages.push_back({texts_.GlobalText(text::global::kInvalidInput) + "\n\"" + caption + "\"!",
+                                texts_.GlobalText(text::global::kErrorCaption), text::MessageIcon::Error, field});
   }
 
   // Whether the number was read; reports the field when it was not.
@@ -40,8 +37,8 @@ class Command {
   }
 
   void Refuse(const char* key, const char* field) {
-    result_.messages.push_back(
-        {texts_.FormText(kWindow, key), texts_.GlobalText(kErrorCaption), text::MessageIcon::Error, field});
+    result_.messages.push_back({texts_.FormText(text::kMainWindowBlock, key),
+                                texts_.GlobalText(text::global::kErrorCaption), text::MessageIcon::Error, field});
   }
 
   bool Failed() const { return !result_.messages.empty(); }
@@ -56,15 +53,15 @@ class Command {
 
 FieldCaptions FieldCaptions::For(const MainForm& form, const text::TextStore& texts) {
   FieldCaptions captions;
-  captions.count = texts.FormText(kWindow, "LabelAnz");
-  captions.roughness = texts.FormText(kWindow, "Label4");
-  captions.flow = texts.FormText(kWindow, form.flowKind == 1 ? "ComboBox4_1" : "ComboBox4_0");
-  captions.density = texts.FormText(kWindow, "Dichte_Titel");
-  captions.viscosity = texts.FormText(kWindow, form.viscosityKind == 1 ? "ComboBox5_1" : "ComboBox5_0");
-  captions.branchFlow = texts.FormText(kWindow, "Label6");
-  captions.inletPressure = texts.FormText(kWindow, "Label4N");
-  captions.inletTemperature = texts.FormText(kWindow, "Label5N");
-  captions.outletTemperature = texts.FormText(kWindow, "Label6N");
+  captions.count = texts.FormText(text::kMainWindowBlock, "LabelAnz");
+  captions.roughness = texts.FormText(text::kMainWindowBlock, "Label4");
+  captions.flow = texts.FormText(text::kMainWindowBlock, form.flowKind == 1 ? "ComboBox4_1" : "ComboBox4_0");
+  captions.density = texts.FormText(text::kMainWindowBlock, "Dichte_Titel");
+  captions.viscosity = texts.FormText(text::kMainWindowBlock, form.viscosityKind == 1 ? "ComboBox5_1" : "ComboBox5_0");
+  captions.branchFlow = texts.FormText(text::kMainWindowBlock, "Label6");
+  captions.inletPressure = texts.FormText(text::kMainWindowBlock, "Label4N");
+  captions.inletTemperature = texts.FormText(text::kMainWindowBlock, "Label5N");
+  captions.outletTemperature = texts.FormText(text::kMainWindowBlock, "Label6N");
   return captions;
 }
 

@@ -1,15 +1,13 @@
 #include "project/ProjectMessages.h"
 
 #include "project/LegacyConversion.h"
+#include "text/GlobalTexts.h"
 
 namespace velmora::project {
 namespace {
 
-constexpr int kFileErrorCaption = 149;
-constexpr int kErrorCaption = 184;
-
 text::Message FileMessage(const text::TextStore& texts, std::string_view key, text::MessageIcon icon) {
-  return {texts.FormText(kMainWindowBlock, key), texts.GlobalText(kFileErrorCaption), icon, {}};
+  return {texts.FormText(kMainWindowBlock, key), texts.GlobalText(text::global::kFileCaption), icon, {}};
 }
 
 }  // namespace
@@ -24,7 +22,8 @@ text::Messages ProjectReadMessages(const ProjectReadResult& result, const text::
   }
   text::Messages messages;
   if (result.branchNotice) {
-    messages.push_back({std::string(legacy::kBranchNotice), texts.GlobalText(kErrorCaption), MessageIcon::Error, {}});
+    messages.push_back(
+        {std::string(legacy::kBranchNotice), texts.GlobalText(text::global::kErrorCaption), MessageIcon::Error, {}});
   }
   if (result.converted) messages.push_back(FileMessage(texts, "msgConvertedProject", MessageIcon::Information));
   if (result.status == ProjectReadStatus::EmptyRow25) {

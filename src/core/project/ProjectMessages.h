@@ -1,13 +1,13 @@
 #pragma once
 
 #include "project/ProjectReader.h"
+#include "text/GlobalTexts.h"
 #include "text/Message.h"
 #include "text/TextStore.h"
 
 namespace velmora::project {
 
-// The main window's form-text block that holds the project messages.
-inline constexpr std::string_view kMainWindowBlock = "MyWindow";
+using text::kMainWindowBlock;  // the block that holds the project messages
 
 // The messages reading a project shows, in order: the file that cannot be opened, or the invalid
 // file; otherwise the branch-piece notice of format "1" (caption: the error caption), the notice

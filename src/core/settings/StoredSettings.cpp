@@ -1,12 +1,8 @@
 #include "settings/StoredSettings.h"
 
+#include "text/GlobalTexts.h"
+
 namespace velmora::settings {
-namespace {
-
-constexpr int kDefaultMediumText = 150;  // global text: the medium of a new input ("Wasser")
-
-}  // namespace
-
 std::array<int, 2> DefaultStandardColumnWidths(text::Edition edition) { return {edition == 'E' ? 150 : 145, 150}; }
 
 void ApplyDefaults(StoredSettings& settings, text::Edition edition, const text::TextStore& texts) {
@@ -19,7 +15,7 @@ void ApplyDefaults(StoredSettings& settings, text::Edition edition, const text::
   // The stored inputs take the designer defaults; the element and its dimension texts stay.
   const mainform::MainForm defaults = mainform::MainForm::Defaults(edition);
   mainform::MainForm& form = settings.form;
-  form.medium = texts.GlobalText(kDefaultMediumText);
+  form.medium = texts.GlobalText(text::global::kDefaultMedium);
   form.flowKind = defaults.flowKind;
   form.flow = defaults.flow;
   form.flowUnit = defaults.flowUnit;

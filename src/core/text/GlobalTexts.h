@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 // Numbers of the global texts (varglob.gru) that the program itself uses, one name each; the ids
 // in data/texts/global.tsv say the same in words. Texts chosen by data (labels of the element
 // panel, options) carry their numbers in their own tables.
@@ -31,3 +33,10 @@ inline constexpr int kNothingToSave = 188;      // notice.nothingToSave
 inline constexpr int kSaveQuestion = 190;       // question.save
 
 }  // namespace velmora::text::global
+
+namespace velmora::text {
+
+// The form-text block of the main window (varsonst.gru): its captions, messages and element notes.
+inline constexpr std::string_view kMainWindowBlock = "MyWindow";
+
+}  // namespace velmora::text

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "text/GlobalTexts.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MessageBoxes.h"
 
@@ -42,7 +43,7 @@ AdditionalPanel::AdditionalPanel(const text::TextStore& texts, QWidget* parent) 
 }
 
 void AdditionalPanel::SetCaptions() {
-  findChild<QLabel*>("Label6")->setText(ToQString(texts_.FormText("MyWindow", "Label6")));
+  findChild<QLabel*>("Label6")->setText(ToQString(texts_.FormText(text::kMainWindowBlock, "Label6")));
 }
 
 void AdditionalPanel::SetFlowUnit(const QString& unit) { branchUnit_->setText(unit); }

@@ -17,7 +17,6 @@
 namespace velmora::gui {
 namespace {
 
-constexpr std::string_view kBlock = "MyWindow";
 // The element pictures are drawn at this size.
 constexpr int kPictureWidth = 240;
 constexpr int kPictureHeight = 160;
@@ -110,7 +109,7 @@ ElementPanel::ElementPanel(const text::TextStore& texts, QString programFolder, 
 }
 
 void ElementPanel::SetCaptions() {
-  const auto text = [&](const char* key) { return ToQString(texts_.FormText(kBlock, key)); };
+  const auto text = [&](const char* key) { return ToQString(texts_.FormText(text::kMainWindowBlock, key)); };
   for (const char* name : {"Ueberschrift_Element", "Label2", "LabelAnz", "Label4"}) {
     findChild<QLabel*>(name)->setText(text(name));
   }

@@ -9,12 +9,12 @@
 #include <QToolButton>
 #include <initializer_list>
 
+#include "text/GlobalTexts.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
 namespace {
 
-constexpr std::string_view kBlock = "MyWindow";
 constexpr std::string_view kSeparator = "-";
 
 }  // namespace
@@ -197,14 +197,16 @@ void MainCommands::Build(QMainWindow& window, text::Edition edition) {
 
 void MainCommands::SetCaptions(const text::TextStore& texts) const {
   for (const auto& [name, action] : actions_) {
-    if (texts.HasFormText(kBlock, name)) action->setText(ToQString(texts.FormText(kBlock, name)));
+    if (texts.HasFormText(text::kMainWindowBlock, name))
+      action->setText(ToQString(texts.FormText(text::kMainWindowBlock, name)));
   }
   for (const auto& [name, menu] : menus_) {
-    if (texts.HasFormText(kBlock, name)) menu->setTitle(ToQString(texts.FormText(kBlock, name)));
+    if (texts.HasFormText(text::kMainWindowBlock, name))
+      menu->setTitle(ToQString(texts.FormText(text::kMainWindowBlock, name)));
   }
   // A tool button shows its action's tool tip: the button's own hint.
   for (const ToolEntry& entry : kTools) {
-    (*this)[entry.command].setToolTip(ToQString(texts.FormText(kBlock, entry.name)));
+    (*this)[entry.command].setToolTip(ToQString(texts.FormText(text::kMainWindowBlock, entry.name)));
   }
 }
 

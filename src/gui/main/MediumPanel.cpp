@@ -8,13 +8,13 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "text/GlobalTexts.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
 namespace {
 
-constexpr std::string_view kBlock = "MyWindow";
 // The disabled gas labels are grey (RGB 128, 128, 128) as the designer drew them.
 const QColor kDisabledLabel(128, 128, 128);
 
@@ -98,7 +98,7 @@ MediumPanel::MediumPanel(const text::TextStore& texts, QWidget* parent) : QGroup
 QString MediumPanel::FlowUnit() const { return flowUnit_->currentText(); }
 
 void MediumPanel::SetCaptions() {
-  const auto text = [&](const char* key) { return ToQString(texts_.FormText(kBlock, key)); };
+  const auto text = [&](const char* key) { return ToQString(texts_.FormText(text::kMainWindowBlock, key)); };
   for (const char* name :
        {"Ueberschrift_Medium", "Medium_Titel", "Dichte_Titel", "Label2N", "Label4N", "Label5N", "Label6N"}) {
     findChild<QLabel*>(name)->setText(text(name));

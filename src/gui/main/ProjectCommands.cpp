@@ -86,7 +86,7 @@ QString TMyWindow::ProjectCaption() const {
   const std::optional<QString> path = ProjectPath();
   if (!path) return ToQString(texts_.GlobalText(text::global::kUntitled));
   QString caption = settings_.display.captionShowsPath ? *path : QFileInfo(*path).fileName();
-  if (session_.ReadOnly()) caption += ToQString(texts_.FormText("MyWindow", "capReadOnly"));
+  if (session_.ReadOnly()) caption += ToQString(texts_.FormText(text::kMainWindowBlock, "capReadOnly"));
   return caption;
 }
 

@@ -1,5 +1,6 @@
 #include "main/Startup.h"
 
+#include "text/GlobalTexts.h"
 #include "text/TextFiles.h"
 #include "toolkit/MessageBoxes.h"
 
@@ -11,7 +12,7 @@ bool LoadTextsOrExplain(text::TextStore& texts, const QString& programFolder, QW
     return true;
   } catch (const text::TextFileError&) {
     // The caption is the file-error caption of the texts, which may be the very thing missing.
-    std::string caption = texts.GlobalText(149);
+    std::string caption = texts.GlobalText(text::global::kFileCaption);
     if (caption.empty()) caption = "Velmora";
     ShowMessage(parent, {kMissingTextFiles, caption, text::MessageIcon::Exclamation, {}});
     return false;

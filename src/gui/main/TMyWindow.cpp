@@ -36,7 +36,6 @@
 namespace velmora::gui {
 namespace {
 
-constexpr std::string_view kBlock = "MyWindow";
 constexpr const char* kTitle = "Velmora 6.260";
 constexpr int kRecentEntriesShown = 6;
 
@@ -120,7 +119,7 @@ void TMyWindow::ConnectCommands() {
   on("Einstellungen2", [this] { OpenSettings(); });
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
-                       QString(kTitle) + "\n" + ToQString(texts_.FormText(kBlock, "Splash")));
+                       QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));
   });
   on("Kopieren1", [] {
     if (QLineEdit* edit = FocusedEdit()) edit->copy();
@@ -167,7 +166,8 @@ void TMyWindow::ConnectCommands() {
 
 QString TMyWindow::InfoText(int index) const {
   const std::string key = "info" + std::to_string(index);
-  return texts_.HasFormText(kBlock, key) ? ToQString(texts_.FormText(kBlock, key)) : QString();
+  return texts_.HasFormText(text::kMainWindowBlock, key) ? ToQString(texts_.FormText(text::kMainWindowBlock, key))
+                                                         : QString();
 }
 
 void TMyWindow::ShowInfo(const QString& text) {
@@ -181,7 +181,7 @@ void TMyWindow::SetCaptions() {
   elementPanel_->SetCaptions();
   mediumPanel_->SetCaptions();
   additionalPanel_->SetCaptions();
-  findChild<QPushButton*>("BitBtn1")->setText(ToQString(texts_.FormText(kBlock, "BitBtn1")));
+  findChild<QPushButton*>("BitBtn1")->setText(ToQString(texts_.FormText(text::kMainWindowBlock, "BitBtn1")));
 }
 
 void TMyWindow::PrepareFirstShow(const QStringList& arguments, const QString& startFolder) {
@@ -326,7 +326,8 @@ void TMyWindow::WriteUserSettings() {
   QtSettingsStore store(settingsFile_);
   const bool recentSaved = recent_.Save(store, settings::section::kRecentFiles);
   if (!settings::WriteSettings(store, settings_) || !recentSaved) {
-    ShowMessage(this, {texts_.FormText(kBlock, "msgSettingsNotSaved"), {}, text::MessageIcon::None, {}});
+    ShowMessage(this,
+                {texts_.FormText(text::kMainWindowBlock, "msgSettingsNotSaved"), {}, text::MessageIcon::None, {}});
   }
 }
 

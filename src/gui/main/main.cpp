@@ -9,6 +9,7 @@
 #include "main/Startup.h"
 #include "main/TMyWindow.h"
 #include "main/TSplashScreen.h"
+#include "text/GlobalTexts.h"
 #include "toolkit/MessageBoxes.h"
 #include "toolkit/QtTranslations.h"
 
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
   if (!velmora::gui::LoadTextsOrExplain(texts, programFolder)) return 1;
   QApplication::setApplicationName("Velmora 6.260");
 
-  velmora::gui::TSplashScreen splash("Velmora 6.260", velmora::gui::ToQString(texts.FormText("MyWindow", "Splash")));
+  velmora::gui::TSplashScreen splash(
+      "Velmora 6.260", velmora::gui::ToQString(texts.FormText(velmora::text::kMainWindowBlock, "Splash")));
   splash.show();
   QApplication::processEvents();
 

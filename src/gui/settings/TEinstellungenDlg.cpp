@@ -12,17 +12,13 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "text/GlobalTexts.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
 namespace {
 
 constexpr const char* kBlock = "EinstellungenDlg";
-constexpr int kMetricWord = 95;  // global text: "metrisch"
-constexpr int kYesWord = 79;     // "ja": restore the inputs (item 0)
-constexpr int kNoWord = 96;      // "nein" (item 1)
-constexpr int kOkCaption = 165;
-constexpr int kWarningCaption = 149;
 constexpr const char* kUsWord = "US";  // the same in every edition
 
 QComboBox* MakeList(QWidget* parent, const char* name) {
@@ -100,16 +96,16 @@ void TEinstellungenDlg::ApplyTexts() {
   const auto global = [this](int n) { return ToQString(texts_.GlobalText(n)); };
   setWindowTitle(form("Caption"));
   for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) findChild<QLabel*>(name)->setText(form(name));
-  units_->setItemText(0, global(kMetricWord));
+  units_->setItemText(0, global(text::global::kMetricWord));
   units_->setItemText(1, kUsWord);
-  restore_->setItemText(0, global(kYesWord));
-  restore_->setItemText(1, global(kNoWord));
-  userDatabase_->setItemText(0, global(kMetricWord));
+  restore_->setItemText(0, global(text::global::kYesWord));
+  restore_->setItemText(1, global(text::global::kNoWord));
+  userDatabase_->setItemText(0, global(text::global::kMetricWord));
   userDatabase_->setItemText(1, kUsWord);
   caption_->setTitle(form("RadioGroup1"));
   captionPath_->setText(form("RadioGroup1_0"));
   captionFile_->setText(form("RadioGroup1_1"));
-  ok_->setText(global(kOkCaption));
+  ok_->setText(global(text::global::kOkCaption));
   cancel_->setText(form("CancelBtn"));
 }
 
@@ -147,7 +143,7 @@ void TEinstellungenDlg::showEvent(QShowEvent* event) {
 void TEinstellungenDlg::WarnUserDatabaseUnits() {
   // The stored records are not converted; the user is told so at once.
   ShowMessage(this, {texts_.FormText(kBlock, "WarnUserDbUnits"),
-                     texts_.GlobalText(kWarningCaption),
+                     texts_.GlobalText(text::global::kFileCaption),
                      text::MessageIcon::Exclamation,
                      {}});
 }
