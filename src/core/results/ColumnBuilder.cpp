@@ -32,8 +32,9 @@ std::string InputRow(const catalogue::ElementLayout& layout, int slot, long doub
 std::string OptionRow(const catalogue::ElementLayout& layout, int option, const text::TextStore& texts) {
   const std::string caption = ChoiceCaption(layout, texts);
   const std::string item = OptionText(layout, option, texts);
-  // A choice without a caption shows its item alone.
-  return caption.empty() ? item : caption + " " + item;
+  // The caption, a blank and the chosen item; a choice without a caption (the lyre bend 6/2)
+  // keeps the blank: " gewellt".
+  return caption + " " + item;
 }
 
 TGasinfos GasData(const mainform::MainForm& form) {
