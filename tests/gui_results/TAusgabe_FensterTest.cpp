@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -317,6 +318,70 @@ TEST_F(ResultsWindowTest, FontChoiceSetsTheRowHeight) {
   font.setPointSize(11);
   window_->ApplyGridFont(font);
   EXPECT_EQ(window_->Grid()->RowHeight(), window_->logicalDpiY() > 96 ? 28 : 22);
+}
+
+// The look a project keeps goes into the grid and comes back out unchanged; values a damaged file
+// might hold are brought into range, a system colour becomes the default black.
+TEST_F(ResultsWindowTest, LookOfAProject) {
+  ASSERT_TRUE(Append(Pipe("A")));
+  ASSERT_TRUE(Append(Pipe("B")));
+  project::ProjectAppearance stored;
+  stored.columnWidths = {210, 140, 90};
+  stored.rowHeight = 22;
+  stored.fontName = "Courier New";
+  stored.fontColour = project::PlatformColour({255, 0, 0});
+  stored.fontSize = 11;
+  stored.bold = true;
+  stored.underline = true;
+  project::ProjectAppearance hostile = stored;
+  hostile.columnWidths = {5, 5000, -1};
+  hostile.rowHeight = 1;
+  hostile.fontSize = 400;
+  hostile.fontColour = -16777208;  // the window text colour as older files store it
+  project::ProjectAppearance inRange = hostile;
+  inRange.columnWidths = {20, 2000, 20};
+  inRange.rowHeight = 8;
+  inRange.fontSize = 72;
+  inRange.fontColour = 0;
+  for (const auto& [given, expected] : {std::pair(stored, stored), std::pair(hostile, inRange)}) {
+    window_->ApplyLook(given);
+    project::ProjectAppearance back;
+    back.footerLine = "bleibt";
+    window_->StoreLook(back);
+    EXPECT_EQ(back.footerLine, "bleibt");
+    back.footerLine = expected.footerLine;
+    EXPECT_EQ(back, expected);
+  }
+  EXPECT_EQ(window_->Grid()->columnWidth(1), 2000);
+  EXPECT_EQ(window_->Grid()->TitleView()->columnWidth(0), 20);
+}
+
+// Regression: the grid took the desktop theme's text colour, which a project then stored (white
+// on white elsewhere). Under a dark theme the grid keeps black text on white and stores black.
+TEST_F(ResultsWindowTest, OwnColoursUnderADarkTheme) {
+  const struct RestoredPalette {
+    QPalette desktop = QApplication::palette();
+    ~RestoredPalette() { QApplication::setPalette(desktop); }
+  } restored;
+  QPalette dark(QColor(Qt::white), QColor(30, 30, 30));
+  dark.setColor(QPalette::Base, QColor(20, 20, 20));
+  dark.setColor(QPalette::Text, Qt::white);
+  QApplication::setPalette(dark);
+  window_ = std::make_unique<TAusgabe_Fenster>(German());
+  ASSERT_TRUE(Append(Pipe()));
+  for (const QTableView* view : {static_cast<QTableView*>(window_->Grid()), window_->Grid()->TitleView()}) {
+    EXPECT_EQ(view->palette().color(QPalette::Text), QColor(Qt::black));
+    EXPECT_EQ(view->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(view->palette().color(QPalette::Button), QColor(240, 240, 240));  // the sizing strip
+  }
+  project::ProjectAppearance look;
+  look.fontColour = -1;
+  window_->StoreLook(look);
+  EXPECT_EQ(look.fontColour, 0);
+  window_->resize(800, 600);
+  const QImage shot = window_->Grid()->viewport()->grab().toImage();
+  const int row = window_->Grid()->rowViewportPosition(8) + window_->Grid()->RowHeight() - 2;
+  EXPECT_EQ(QColor(shot.pixel(window_->Grid()->columnViewportPosition(1) + 1, row)), QColor(Qt::white));
 }
 
 TEST_F(ResultsWindowTest, NewProjectEmptiesTheTable) {

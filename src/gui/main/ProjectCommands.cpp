@@ -126,33 +126,13 @@ bool TMyWindow::SaveProjectAs() {
 project::ProjectAppearance TMyWindow::Appearance() const {
   project::ProjectAppearance appearance = pageSetup_;
   appearance.us = results_->DisplayOptions().us;
-  const TAusgabe_Fenster::GridLook look = results_->CurrentLook();
-  appearance.columnWidths = look.columnWidths;
-  appearance.rowHeight = look.rowHeight;
-  appearance.fontName = ToStdString(look.font.family());
-  appearance.fontSize = look.font.pointSize();
-  appearance.bold = look.font.bold();
-  appearance.italic = look.font.italic();
-  appearance.underline = look.font.underline();
-  appearance.strikeOut = look.font.strikeOut();
-  appearance.fontColour = project::PlatformColour({look.color.red(), look.color.green(), look.color.blue()});
+  results_->StoreLook(appearance);
   return appearance;
 }
 
 void TMyWindow::ApplyAppearance(const project::ProjectAppearance& appearance) {
   pageSetup_ = appearance;
-  TAusgabe_Fenster::GridLook look;
-  // A damaged or hostile file must not make the grid unusable.
-  for (const int width : appearance.columnWidths) look.columnWidths.push_back(std::clamp(width, 20, 2000));
-  look.rowHeight = std::clamp(appearance.rowHeight, 8, 200);
-  look.font = QFont(ToQString(appearance.fontName), std::clamp(appearance.fontSize, 4, 72));
-  look.font.setBold(appearance.bold);
-  look.font.setItalic(appearance.italic);
-  look.font.setUnderline(appearance.underline);
-  look.font.setStrikeOut(appearance.strikeOut);
-  const project::Rgb rgb = project::RgbOf(appearance.fontColour);
-  look.color = QColor(rgb.red, rgb.green, rgb.blue);
-  results_->ApplyLook(look);
+  results_->ApplyLook(appearance);
 }
 
 bool TMyWindow::WriteProject(const QString& path) {

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "results/ColumnBuilder.h"
 #include "results/CopyToInputs.h"
@@ -37,6 +38,10 @@ constexpr long double kZoomFactor = 1.2L;
 constexpr int kStandardDpi = 96;
 constexpr int kStatusLabelWidth = 140;
 constexpr int kStatusLabelWidthHighDpi = 180;
+// What a stored look may set; a damaged or hostile file must not make the grid unusable.
+constexpr int kMinColumnWidth = 20, kMaxColumnWidth = 2000;
+constexpr int kMinRowHeight = 8, kMaxRowHeight = 200;
+constexpr int kMinFontSize = 4, kMaxFontSize = 72;
 
 // Buttons that act on element columns; disabled while the table is empty.
 constexpr const char* kDelete = "ToolButtonDelete";
@@ -365,37 +370,44 @@ void TAusgabe_Fenster::ApplyGridFont(const QFont& font) {
   grid_->SetRowHeight(Scaled(fontSize_, factor));
 }
 
-TAusgabe_Fenster::GridLook TAusgabe_Fenster::CurrentLook() const {
-  GridLook look;
+void TAusgabe_Fenster::StoreLook(project::ProjectAppearance& appearance) const {
+  appearance.columnWidths.clear();
   for (int column = 0; column <= table_.ElementCount(); ++column) {
-    look.columnWidths.push_back(column == 0 ? grid_->TitleColumnWidth() : grid_->columnWidth(column));
+    appearance.columnWidths.push_back(column == 0 ? grid_->TitleColumnWidth() : grid_->columnWidth(column));
   }
-  look.rowHeight = grid_->RowHeight();
-  look.font = grid_->font();
-  look.color = grid_->palette().color(QPalette::Text);
-  return look;
+  appearance.rowHeight = grid_->RowHeight();
+  const QFont font = grid_->font();
+  appearance.fontName = ToStdString(font.family());
+  appearance.fontSize = fontSize_;
+  appearance.bold = font.bold();
+  appearance.italic = font.italic();
+  appearance.underline = font.underline();
+  appearance.strikeOut = font.strikeOut();
+  // The grid's own colour, never the desktop theme's text colour.
+  const QColor colour = grid_->FontColour();
+  appearance.fontColour = project::PlatformColour({colour.red(), colour.green(), colour.blue()});
 }
 
-void TAusgabe_Fenster::ApplyLook(const GridLook& look) {
-  grid_->SetGridFont(look.font);
-  if (look.font.pointSize() > 0) fontSize_ = look.font.pointSize();
-  if (look.rowHeight > 0) grid_->SetRowHeight(look.rowHeight);
-  for (std::size_t column = 0; column < look.columnWidths.size(); ++column) {
-    const int width = look.columnWidths[column];
-    if (width <= 0) continue;
+void TAusgabe_Fenster::ApplyLook(const project::ProjectAppearance& appearance) {
+  const int fontSize = std::clamp(appearance.fontSize, kMinFontSize, kMaxFontSize);
+  QFont font(ToQString(appearance.fontName), fontSize);
+  font.setBold(appearance.bold);
+  font.setItalic(appearance.italic);
+  font.setUnderline(appearance.underline);
+  font.setStrikeOut(appearance.strikeOut);
+  grid_->SetGridFont(font);
+  fontSize_ = fontSize;
+  grid_->SetRowHeight(std::clamp(appearance.rowHeight, kMinRowHeight, kMaxRowHeight));
+  for (std::size_t column = 0; column < appearance.columnWidths.size(); ++column) {
+    const int width = std::clamp(appearance.columnWidths[column], kMinColumnWidth, kMaxColumnWidth);
     if (column == 0) {
       grid_->SetTitleColumnWidth(width);
     } else if (static_cast<int>(column) <= table_.ElementCount()) {
       grid_->setColumnWidth(static_cast<int>(column), width);
     }
   }
-  if (look.color.isValid()) {
-    for (QTableView* view : {static_cast<QTableView*>(grid_), grid_->TitleView()}) {
-      QPalette palette = view->palette();
-      palette.setColor(QPalette::Text, look.color);
-      view->setPalette(palette);
-    }
-  }
+  const project::Rgb rgb = project::RgbOf(appearance.fontColour);
+  grid_->SetFontColour(QColor(rgb.red, rgb.green, rgb.blue));
 }
 
 void TAusgabe_Fenster::showEvent(QShowEvent* event) {

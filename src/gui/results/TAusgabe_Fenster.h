@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QMainWindow>
 #include <functional>
@@ -11,6 +10,7 @@
 #include "hydraulics/ElementResult.h"
 #include "hydraulics/MainInput.h"
 #include "mainform/MainForm.h"
+#include "project/ProjectAppearance.h"
 #include "results/DisplayOptions.h"
 #include "results/ResultsTable.h"
 #include "results/Totals.h"
@@ -75,16 +75,13 @@ class TAusgabe_Fenster : public QMainWindow {
   void SetInputsSource(std::function<mainform::MainForm()> source) { inputsSource_ = std::move(source); }
   void SetFeatureAvailable(Feature feature, bool available);
 
-  // What a project keeps of the grid's look: the widths of columns 0 … N, row height, font, colour.
-  struct GridLook {
-    std::vector<int> columnWidths;
-    int rowHeight = 16;
-    QFont font;
-    QColor color;
-  };
-  GridLook CurrentLook() const;
-  // Applies a stored look to the table as it is now (call after SetTable).
-  void ApplyLook(const GridLook& look);
+  // The grid's look as a project keeps it: fills the widths of columns 0 … N, the row height, the
+  // font with its colour, size and styles; the other fields of `appearance` stay.
+  void StoreLook(project::ProjectAppearance& appearance) const;
+  // Applies a stored look to the table as it is now (call after SetTable). Values a damaged file
+  // might hold are brought into range (widths 20 … 2000, row height 8 … 200, font size 4 … 72);
+  // a system colour, as older files hold, gives the grid's default colour, black.
+  void ApplyLook(const project::ProjectAppearance& appearance);
 
   // The grid's font; afterwards the row height is 2 × the font size (2.5 × above 96 dpi).
   void ApplyGridFont(const QFont& font);
