@@ -120,6 +120,29 @@ ResultColumn BuildColumn(const mainform::MainForm& form, const ColumnValues& val
   return column;
 }
 
+std::vector<std::string> CatalogueColumnTexts(long double value, int decimals, const text::TextStore& texts) {
+  std::vector<std::string> found;
+  ColumnValues values;
+  values.inputs.fill(value);
+  for (const catalogue::ElementLayout& layout : catalogue::ElementLayouts()) {
+    mainform::MainForm form = mainform::MainForm::Defaults(texts.edition());
+    form.elementGroup = layout.group;
+    form.elementKind = layout.kind;
+    form.count = "1";
+    const int options = layout.extra == catalogue::ElementExtra::Choice ? 2 : 1;
+    for (form.option = 0; form.option < options; ++form.option) {
+      for (const bool us : {false, true}) {
+        const ResultColumn column = BuildColumn(form, values, false, 1, texts, {.decimals = decimals, .us = us});
+        for (int r = row::Kind; r <= row::Option; ++r) {
+          const std::string& text = column.rows[static_cast<std::size_t>(r)];
+          if (!text.empty()) found.push_back(text);
+        }
+      }
+    }
+  }
+  return found;
+}
+
 int AppendColumn(ResultsTable& table, const mainform::MainForm& form, const ColumnValues& values, bool laminar,
                  const text::TextStore& texts, const DisplayOptions& options) {
   return table.AppendColumn(BuildColumn(form, values, laminar, table.ElementCount() + 1, texts, options));

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "results/CopyToInputs.h"
 #include "results/DisplayValues.h"
 #include "results/Notes.h"
+#include "results/PlainCellDelegate.h"
 #include "results/ResultsGrid.h"
 #include "results/ResultsGridModel.h"
 #include "results/RowLabels.h"
@@ -30,7 +32,8 @@
 namespace velmora::gui {
 namespace {
 
-constexpr int kDefaultColumnWidth = 150;
+// The input value the element columns are made wide for: four integer digits with the decimals.
+constexpr long double kUsualInputValue = 1000.0L;
 constexpr int kDefaultRowHeight = 16;
 constexpr int kDefaultFontSize = 8;
 constexpr const char* kGridFontFamily = "Arial";
@@ -123,8 +126,13 @@ TAusgabe_Fenster::TAusgabe_Fenster(const text::TextStore& texts, QWidget* parent
   bar->addWidget(statusTotals_, 1);
   setStatusBar(bar);
 
+  QFont font = grid_->font();
+  font.setFamily(kGridFontFamily);
+  font.setPointSize(kDefaultFontSize);
+  grid_->SetGridFont(font);
   fontSize_ = kDefaultFontSize;
-  ApplyView(kDefaultFontSize, kDefaultRowHeight, kDefaultColumnWidth);
+  derived_ = DeriveWidths();
+  ApplyView(kDefaultFontSize, kDefaultRowHeight, derived_);
   status_ = results::InitialStatus(texts_, options_);
   ApplyTexts();
   grid_->setCurrentIndex(model_->index(0, 1));
@@ -284,7 +292,9 @@ void TAusgabe_Fenster::SelectColumn(int column) {
 
 void TAusgabe_Fenster::SetDisplayOptions(const results::DisplayOptions& options) {
   const bool switchUnits = options.us != options_.us;
+  const bool otherDecimals = options.decimals != options_.decimals;
   options_ = options;
+  if (otherDecimals) RederiveWidths();
   if (switchUnits) {
     model_->BeginReset();
     results::ConvertTableUnits(table_, options_.us, options_.decimals, texts_);
@@ -335,25 +345,52 @@ void TAusgabe_Fenster::MoveColumn(int from, int to) {
   emit TableChanged();
 }
 
-void TAusgabe_Fenster::ApplyView(int fontSize, int rowHeight, int columnWidth) {
+void TAusgabe_Fenster::ApplyView(int fontSize, int rowHeight, ColumnWidths widths) {
   fontSize_ = fontSize;
   QFont font = grid_->font();
   font.setFamily(kGridFontFamily);
   font.setPointSize(fontSize);
   grid_->SetGridFont(font);
   grid_->SetRowHeight(rowHeight);
-  grid_->SetDefaultColumnWidth(columnWidth);
-  grid_->SetTitleColumnWidth(columnWidth);
+  grid_->SetDefaultColumnWidth(widths.column);
+  grid_->SetTitleColumnWidth(widths.title);
 }
 
-void TAusgabe_Fenster::ZoomIn() {
-  ApplyView(Scaled(fontSize_, kZoomFactor), Scaled(grid_->RowHeight(), kZoomFactor),
-            Scaled(grid_->DefaultColumnWidth(), kZoomFactor));
+void TAusgabe_Fenster::ZoomIn() { Zoom(kZoomFactor); }
+
+void TAusgabe_Fenster::ZoomOut() { Zoom(1.0L / kZoomFactor); }
+
+void TAusgabe_Fenster::Zoom(long double factor) {
+  ApplyView(Scaled(fontSize_, factor), Scaled(grid_->RowHeight(), factor),
+            {Scaled(grid_->TitleColumnWidth(), factor), Scaled(grid_->DefaultColumnWidth(), factor)});
 }
 
-void TAusgabe_Fenster::ZoomOut() {
-  ApplyView(Scaled(fontSize_, 1.0L / kZoomFactor), Scaled(grid_->RowHeight(), 1.0L / kZoomFactor),
-            Scaled(grid_->DefaultColumnWidth(), 1.0L / kZoomFactor));
+TAusgabe_Fenster::ColumnWidths TAusgabe_Fenster::DeriveWidths() const {
+  // The text starts 2 pixels from the left edge; the same room and the grid line on the right.
+  const QFontMetrics metrics = grid_->fontMetrics();
+  const auto widest = [&](const auto& texts) {
+    int width = 0;
+    for (const std::string& text : texts) width = std::max(width, metrics.horizontalAdvance(ToQString(text)));
+    return width + 2 * PlainCellDelegate::kTextMargin + 1;
+  };
+  const int labels = std::max(widest(results::RowLabels(texts_, false)), widest(results::RowLabels(texts_, true)));
+  return {labels, widest(results::CatalogueColumnTexts(kUsualInputValue, options_.decimals, texts_))};
+}
+
+bool TAusgabe_Fenster::ShowsDerivedWidths() const {
+  if (grid_->TitleColumnWidth() != derived_.title || grid_->DefaultColumnWidth() != derived_.column) return false;
+  for (int column = 1; column < table_.ColumnCount(); ++column) {
+    if (grid_->columnWidth(column) != derived_.column) return false;
+  }
+  return true;
+}
+
+void TAusgabe_Fenster::RederiveWidths() {
+  const bool shown = ShowsDerivedWidths();
+  derived_ = DeriveWidths();
+  if (!shown) return;
+  grid_->SetDefaultColumnWidth(derived_.column);
+  grid_->SetTitleColumnWidth(derived_.title);
 }
 
 void TAusgabe_Fenster::ChooseFont() {
@@ -368,6 +405,7 @@ void TAusgabe_Fenster::ApplyGridFont(const QFont& font) {
   // Twice the font size leaves room above and below the text (2.5 times on dense screens).
   const long double factor = HighDpi() ? 2.5L : 2.0L;
   grid_->SetRowHeight(Scaled(fontSize_, factor));
+  RederiveWidths();
 }
 
 void TAusgabe_Fenster::StoreLook(project::ProjectAppearance& appearance) const {
