@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
+#include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "TestTexts.h"
 #include "hydraulics/ElementCalculation.h"
@@ -113,7 +116,7 @@ TEST_F(ResultsWindowTest, EmptyTable) {
   EXPECT_EQ(window_->SelectedColumn(), 1);
   EXPECT_EQ(Cell(0, 2), "Volumenstrom in m³/h:");
   EXPECT_EQ(window_->Grid()->RowHeight(), 16);
-  EXPECT_EQ(window_->Grid()->DefaultColumnWidth(), 150);
+  EXPECT_EQ(window_->Grid()->columnWidth(1), window_->Grid()->DefaultColumnWidth());
   EXPECT_EQ(window_->Grid()->font().family(), "Arial");
   for (const char* name :
        {"ToolButtonDelete", "ToolButtonSave", "ToolButtonCopy", "ToolButtonToInputs", "ToolButtonChangeColumn",
@@ -303,14 +306,87 @@ TEST_F(ResultsWindowTest, FeaturesOfOtherWindowsAreEnabledWhenAvailable) {
 }
 
 TEST_F(ResultsWindowTest, ZoomScalesFontRowHeightAndColumnWidth) {
+  ResultsGrid* grid = window_->Grid();
+  const int title = grid->TitleColumnWidth();
+  const int column = grid->DefaultColumnWidth();
   window_->ZoomIn();
-  EXPECT_EQ(window_->Grid()->RowHeight(), 19);  // 16·1.2 = 19.2
-  EXPECT_EQ(window_->Grid()->DefaultColumnWidth(), 180);
-  EXPECT_EQ(window_->Grid()->font().pointSize(), 10);  // 8·1.2 = 9.6
+  EXPECT_EQ(grid->RowHeight(), 19);  // 16·1.2 = 19.2
+  EXPECT_EQ(grid->DefaultColumnWidth(), std::lround(column * 1.2));
+  EXPECT_EQ(grid->TitleColumnWidth(), std::lround(title * 1.2));
+  EXPECT_EQ(grid->font().pointSize(), 10);  // 8·1.2 = 9.6
+  window_->SetDisplayOptions({.decimals = 6});
+  EXPECT_EQ(grid->DefaultColumnWidth(), std::lround(column * 1.2));  // zoomed widths stay
   window_->ZoomOut();
-  EXPECT_EQ(window_->Grid()->RowHeight(), 16);  // 19/1.2 = 15.8
-  EXPECT_EQ(window_->Grid()->DefaultColumnWidth(), 150);
-  EXPECT_EQ(window_->Grid()->font().pointSize(), 8);  // 10/1.2 = 8.3
+  EXPECT_EQ(grid->RowHeight(), 16);  // 19/1.2 = 15.8
+  EXPECT_EQ(grid->DefaultColumnWidth(), column);
+  EXPECT_EQ(grid->TitleColumnWidth(), title);
+  EXPECT_EQ(grid->font().pointSize(), 8);  // 10/1.2 = 8.3
+}
+
+// Regression: the fixed 150 pixels cut the input rows ("Elementdurchm. D in mm: 100,000" showed
+// without its number) and row labels. The default widths follow the font so that the labels and
+// the inputs of usual elements fit, in every edition and both unit systems.
+TEST_F(ResultsWindowTest, DefaultWidthsFitUsualContent) {
+  struct Usual {
+    int group, kind;
+    long double inputs[3];
+  };
+  const Usual usual[] = {
+      {1, 1, {100, 1000}},        // pipe: D in mm, L in m
+      {1, 6, {0.05L, 0.8L, 25}},  // other cross-section: A in m², U and L in m
+      {4, 1, {150, 300, 90}},     // bend: D, R, angle
+      {9, 1, {250, 125}},         // standard orifice: D1, bore D2
+      {12, 1, {100, 2.5L}},       // known ζ: reference diameter
+      {6, 2, {80}},               // lyre bend with its choice
+  };
+  for (const text::Edition edition : text::kEditions) {
+    for (const bool us : {false, true}) {
+      window_.reset();
+      table_ = {};
+      window_ = std::make_unique<TAusgabe_Fenster>(testing_support::Texts(edition), table_);
+      window_->SetDisplayOptions({.decimals = 3, .us = us});
+      for (const Usual& u : usual) {
+        MainForm form = MainForm::Defaults(edition);
+        std::tie(form.elementGroup, form.elementKind) = std::tie(u.group, u.kind);
+        hydraulics::MainInput input;
+        std::tie(input.ElementGroup, input.ElementKind) = std::tie(u.group, u.kind);
+        std::tie(input.Input1, input.Input2, input.Input3) = std::tie(u.inputs[0], u.inputs[1], u.inputs[2]);
+        ASSERT_TRUE(window_->AppendElement(form, input, {}, false));
+      }
+      const ResultsGrid* grid = window_->Grid();
+      const auto fits = [&](int column, int row) {
+        return grid->fontMetrics().horizontalAdvance(Cell(column, row)) + 2 < grid->columnWidth(column);
+      };
+      for (int row = 0; row < 26; ++row) EXPECT_TRUE(fits(0, row)) << edition << us << Cell(0, row).toStdString();
+      for (int column = 1; column <= window_->ElementCount(); ++column) {
+        for (int row = 1; row <= 13; ++row) {
+          EXPECT_TRUE(fits(column, row)) << edition << us << Cell(column, row).toStdString();
+        }
+      }
+      if (edition == 'D' && !us) EXPECT_EQ(Cell(1, 8), "Elementdurchm. D in mm: 100,000");
+    }
+  }
+}
+
+// Widths a project stored or the user dragged stay when the decimals or the font change.
+TEST_F(ResultsWindowTest, ChosenWidthsStay) {
+  ASSERT_TRUE(Append(Pipe()));
+  ResultsGrid* grid = window_->Grid();
+  const int derived = grid->DefaultColumnWidth();
+  window_->SetDisplayOptions({.decimals = 6});
+  EXPECT_GT(grid->DefaultColumnWidth(), derived);  // three more digits, still derived
+  grid->setColumnWidth(1, 90);                     // dragged
+  window_->SetDisplayOptions({.decimals = 1});
+  QFont font("Arial");
+  font.setPointSize(14);
+  window_->ApplyGridFont(font);
+  EXPECT_EQ(grid->columnWidth(1), 90);
+  project::ProjectAppearance stored;
+  stored.columnWidths = {170, 130};
+  window_->ApplyLook(stored);
+  window_->SetDisplayOptions({.decimals = 4});
+  EXPECT_EQ(grid->TitleColumnWidth(), 170);
+  EXPECT_EQ(grid->columnWidth(1), 130);
 }
 
 TEST_F(ResultsWindowTest, FontChoiceSetsTheRowHeight) {
@@ -318,6 +394,71 @@ TEST_F(ResultsWindowTest, FontChoiceSetsTheRowHeight) {
   font.setPointSize(11);
   window_->ApplyGridFont(font);
   EXPECT_EQ(window_->Grid()->RowHeight(), window_->logicalDpiY() > 96 ? 28 : 22);
+}
+
+// The look a project keeps goes into the grid and comes back out unchanged; values a damaged file
+// might hold are brought into range, a system colour becomes the default black.
+TEST_F(ResultsWindowTest, LookOfAProject) {
+  ASSERT_TRUE(Append(Pipe("A")));
+  ASSERT_TRUE(Append(Pipe("B")));
+  project::ProjectAppearance stored;
+  stored.columnWidths = {210, 140, 90};
+  stored.rowHeight = 22;
+  stored.fontName = "Courier New";
+  stored.fontColour = project::PlatformColour({255, 0, 0});
+  stored.fontSize = 11;
+  stored.bold = true;
+  stored.underline = true;
+  project::ProjectAppearance hostile = stored;
+  hostile.columnWidths = {5, 5000, -1};
+  hostile.rowHeight = 1;
+  hostile.fontSize = 400;
+  hostile.fontColour = -16777208;  // the window text colour as older files store it
+  project::ProjectAppearance inRange = hostile;
+  inRange.columnWidths = {20, 2000, 20};
+  inRange.rowHeight = 8;
+  inRange.fontSize = 72;
+  inRange.fontColour = 0;
+  for (const auto& [given, expected] : {std::pair(stored, stored), std::pair(hostile, inRange)}) {
+    window_->ApplyLook(given);
+    project::ProjectAppearance back;
+    back.footerLine = "bleibt";
+    window_->StoreLook(back);
+    EXPECT_EQ(back.footerLine, "bleibt");
+    back.footerLine = expected.footerLine;
+    EXPECT_EQ(back, expected);
+  }
+  EXPECT_EQ(window_->Grid()->columnWidth(1), 2000);
+  EXPECT_EQ(window_->Grid()->TitleView()->columnWidth(0), 20);
+}
+
+// Regression: the grid took the desktop theme's text colour, which a project then stored (white
+// on white elsewhere). Under a dark theme the grid keeps black text on white and stores black.
+TEST_F(ResultsWindowTest, OwnColoursUnderADarkTheme) {
+  const struct RestoredPalette {
+    QPalette desktop = QApplication::palette();
+    ~RestoredPalette() { QApplication::setPalette(desktop); }
+  } restored;
+  QPalette dark(QColor(Qt::white), QColor(30, 30, 30));
+  dark.setColor(QPalette::Base, QColor(20, 20, 20));
+  dark.setColor(QPalette::Text, Qt::white);
+  QApplication::setPalette(dark);
+  window_.reset();
+  window_ = std::make_unique<TAusgabe_Fenster>(German(), table_);
+  ASSERT_TRUE(Append(Pipe()));
+  for (const QTableView* view : {static_cast<QTableView*>(window_->Grid()), window_->Grid()->TitleView()}) {
+    EXPECT_EQ(view->palette().color(QPalette::Text), QColor(Qt::black));
+    EXPECT_EQ(view->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(view->palette().color(QPalette::Button), QColor(240, 240, 240));  // the sizing strip
+  }
+  project::ProjectAppearance look;
+  look.fontColour = -1;
+  window_->StoreLook(look);
+  EXPECT_EQ(look.fontColour, 0);
+  window_->resize(800, 600);
+  const QImage shot = window_->Grid()->viewport()->grab().toImage();
+  const int row = window_->Grid()->rowViewportPosition(8) + window_->Grid()->RowHeight() - 2;
+  EXPECT_EQ(QColor(shot.pixel(window_->Grid()->columnViewportPosition(1) + 1, row)), QColor(Qt::white));
 }
 
 TEST_F(ResultsWindowTest, NewProjectEmptiesTheTable) {

@@ -124,6 +124,28 @@ TEST(ProjectReaderTest, OnlyExactMarksAndOnesAreOn) {
   EXPECT_TRUE(a.italic);
 }
 
+// Line 20 as files hold it: a plain colour 0x00BBGGRR, or a value that names none and so means
+// the grid's default colour, black.
+TEST(ProjectReaderTest, FontColourOfTheStoredValue) {
+  const struct {
+    const char* name;
+    const char* line;
+    Rgb rgb;
+  } cases[] = {
+      {"black", "0", {0, 0, 0}},
+      {"blue", "16711680", {0, 0, 255}},
+      {"windowTextOfOlderFiles", "-16777208", {0, 0, 0}},
+      {"noColour", "536870911", {0, 0, 0}},  // regression: was white
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> lines = OneElementFile();
+    lines[20] = c.line;
+    const ProjectReadResult read = ReadProjectLines(lines, Texts('D'), {});
+    ASSERT_EQ(read.status, ProjectReadStatus::Loaded) << c.name;
+    EXPECT_EQ(RgbOf(read.appearance.fontColour), c.rgb) << c.name;
+  }
+}
+
 TEST(ProjectReaderTest, RowZeroIsRenumbered) {
   std::vector<std::string> lines = OneElementFile();
   lines[26] = "7";

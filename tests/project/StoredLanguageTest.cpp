@@ -84,6 +84,7 @@ const CellCase kReadOnly[] = {
     {"obsoleteSurfaceOptionRemoved", 'E', 13, "", "  Die Rohroberfläche ist:  glatt "},
     {"obsoleteValveOptionRemoved", 'F', 13, "", "Das Ventil ist:  gegossen"},
     {"misspeltSurfaceOptionRemoved", 'H', 13, "", "Die Rohrobefläche ist: rauh"},
+    {"captionlessChoiceKeepsItsBlank", 'E', 13, " corrugated", " gewellt"},  // regression: was trimmed
     {"oldDiameterWord", 'E', 8, "Diameter D in mm: 10.000", "Elementdurchmesser D in mm: 10,000"},
     {"anythingButLaminarIsTurbulent", 'F', 18, "turbulent", "kritisch"},
     {"germanEditionChangesNothing", 'D', 8, "Elementdurchmesser D in mm: 10,000", "Elementdurchmesser D in mm: 10,000"},

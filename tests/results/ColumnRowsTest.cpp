@@ -121,7 +121,8 @@ const TextCase kTextCases[] = {
     {"heightDifference", 13, 1, 0, row::Input1, "Höhendifferenz H in m: 50,000"},
     {"inletOptionAfterCaption", 2, 1, 1, row::Option, "Einlaufkante:  abgerundet/gebrochen"},
     {"venturiOption", 9, 7, 0, row::Option, "Diffusorwinkel:  30 Grad"},
-    {"choiceWithoutCaption", 6, 2, 1, row::Option, "gewellt"},
+    {"choiceWithoutCaptionKeepsTheBlank", 6, 2, 1, row::Option, " gewellt"},  // regression: was "gewellt"
+    {"choiceWithoutCaptionFirstItem", 6, 2, 0, row::Option, " glatt"},
     {"regime", 1, 1, 0, row::Regime, "turbulent"},
     {"reynoldsWhole", 3, 1, 0, row::Reynolds2, "9000"},
     {"reynoldsScientific", 1, 1, 0, row::Reynolds, "5,00E+0004"},

@@ -171,6 +171,24 @@ TEST(CopyColumnToInputs, VenturiNozzleKeepsItsDiffuserAngle) {
   }
 }
 
+// The lyre bend's choice has no caption: row 13 holds " glatt" or " gewellt", older project files
+// hold the item alone.
+TEST(CopyColumnToInputs, LyreBendOptionInBothForms) {
+  const struct {
+    const char* row;
+    int option;
+  } cases[] = {{" glatt", 0}, {" gewellt", 1}, {"glatt", 0}, {"gewellt", 1}};
+  for (const auto& c : cases) {
+    ResultsTable table;
+    const Sample sample = testing::SampleElement(6, 2);
+    AppendColumn(table, sample.form, sample.values, sample.laminar, German(), {});
+    table.Column(1).rows[row::Option] = c.row;
+    const auto back = CopyColumnToInputs(table, 1, Unrelated(), German(), {});
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->option, c.option) << '"' << c.row << '"';
+  }
+}
+
 TEST(CopyColumnToInputs, OnlyElementColumns) {
   ResultsTable table = testing::TableWithLosses({1.0L}, German());
   EXPECT_FALSE(CopyColumnToInputs(table, 0, MainForm{}, German(), {}));

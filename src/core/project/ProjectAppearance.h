@@ -11,6 +11,8 @@ namespace velmora::project {
 
 // The grid's default column width; a width the writer is not given is written as this.
 inline constexpr int kDefaultColumnWidth = 150;
+// The grid's own font colour unless the user chose another: black.
+inline constexpr std::int32_t kDefaultFontColour = 0;
 
 struct ProjectAppearance {
   // Line 2: US display units ("I") instead of metric ("M").
@@ -32,8 +34,8 @@ struct ProjectAppearance {
   std::vector<int> columnWidths;  // columns 0 … N in pixels (the title column first)
   int rowHeight = 16;             // default row height in pixels
   std::string fontName = "Arial";
-  std::int32_t fontColour = 0;  // as the platform stores a colour: 0x00BBGGRR, negative for a system colour
-  int fontSize = 8;             // points
+  std::int32_t fontColour = kDefaultFontColour;  // as the platform stores a colour: 0x00BBGGRR (RgbOf)
+  int fontSize = 8;                              // points
   bool bold = false;
   bool italic = false;
   bool underline = false;
@@ -55,10 +57,11 @@ constexpr std::int32_t PlatformColour(Rgb rgb) {
   return static_cast<std::int32_t>((rgb.red & 0xFF) | (rgb.green & 0xFF) << 8 | (rgb.blue & 0xFF) << 16);
 }
 
-// The colour of a stored value. A system colour (a negative value, such as the window text colour
-// that older files hold) is taken as black, the window text colour of a plain desktop.
+// The colour of a stored value. A value that names no plain colour means the default colour:
+// a system colour (negative, such as the window text colour that older files hold, which follows
+// the desktop theme) and the platform's special values above 0x00FFFFFF.
 constexpr Rgb RgbOf(std::int32_t colour) {
-  if (colour < 0) return {};
+  if (colour < 0 || colour > 0x00FFFFFF) colour = kDefaultFontColour;
   return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
 }
 

@@ -139,9 +139,12 @@ void FromStoredColumn(results::ResultColumn& column, const LanguageTables& table
   // The stored gas word is replaced with its slash; replacing "gasf." alone would double it.
   if (!tables.gasWord.empty()) ReplaceAll(medium, kStoredGas, "/" + tables.gasWord);
 
+  // Options of older versions leave row 13 (the cell trimmed); any other cell keeps its form, so
+  // the blank before the item of a caption-less choice (" gewellt") stays.
   std::string& option = Cell(column, row::Option);
-  option = edits::Trimmed(option);
-  for (const std::string_view phrase : kObsoleteOptions) edits::RemoveAll(option, phrase);
+  std::string withoutObsolete = edits::Trimmed(option);
+  for (const std::string_view phrase : kObsoleteOptions) edits::RemoveAll(withoutObsolete, phrase);
+  if (withoutObsolete != edits::Trimmed(option)) option = withoutObsolete;
 
   ReplaceAll(Cell(column, row::Input1), "Elementdurchmesser", "Elementdurchm.");
 

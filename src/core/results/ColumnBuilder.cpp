@@ -32,8 +32,9 @@ std::string InputRow(const catalogue::ElementLayout& layout, int slot, long doub
 std::string OptionRow(const catalogue::ElementLayout& layout, int option, const text::TextStore& texts) {
   const std::string caption = ChoiceCaption(layout, texts);
   const std::string item = OptionText(layout, option, texts);
-  // A choice without a caption shows its item alone.
-  return caption.empty() ? item : caption + " " + item;
+  // The caption, a blank and the chosen item; a choice without a caption (the lyre bend 6/2)
+  // keeps the blank: " gewellt".
+  return caption + " " + item;
 }
 
 TGasinfos GasData(const mainform::MainForm& form) {
@@ -117,6 +118,29 @@ ResultColumn BuildColumn(const mainform::MainForm& form, const ColumnValues& val
   cell[row::LossSmall] = FormatLoss(values.lossSmall, n, edition);
   cell[row::LossLarge] = FormatLoss(values.lossLarge, n, edition);
   return column;
+}
+
+std::vector<std::string> CatalogueColumnTexts(long double value, int decimals, const text::TextStore& texts) {
+  std::vector<std::string> found;
+  ColumnValues values;
+  values.inputs.fill(value);
+  for (const catalogue::ElementLayout& layout : catalogue::ElementLayouts()) {
+    mainform::MainForm form = mainform::MainForm::Defaults(texts.edition());
+    form.elementGroup = layout.group;
+    form.elementKind = layout.kind;
+    form.count = "1";
+    const int options = layout.extra == catalogue::ElementExtra::Choice ? 2 : 1;
+    for (form.option = 0; form.option < options; ++form.option) {
+      for (const bool us : {false, true}) {
+        const ResultColumn column = BuildColumn(form, values, false, 1, texts, {.decimals = decimals, .us = us});
+        for (int r = row::Kind; r <= row::Option; ++r) {
+          const std::string& text = column.rows[static_cast<std::size_t>(r)];
+          if (!text.empty()) found.push_back(text);
+        }
+      }
+    }
+  }
+  return found;
 }
 
 int AppendColumn(ResultsTable& table, const mainform::MainForm& form, const ColumnValues& values, bool laminar,

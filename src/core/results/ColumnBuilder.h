@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "mainform/MainForm.h"
 #include "results/ColumnValues.h"
@@ -29,6 +30,11 @@ ResultColumn BuildColumn(const mainform::MainForm& form, const ColumnValues& val
 // (which then gets its running number). Returns the column's index.
 int AppendColumn(ResultsTable& table, const mainform::MainForm& form, const ColumnValues& values, bool laminar,
                  const text::TextStore& texts, const DisplayOptions& options);
+
+// The texts of rows 7 … 13 (element name with a count of 1, inputs, option) of every element of
+// the catalogue, both options of a choice, with each input at `value` shown with `decimals`
+// decimals, in metric and in US units: the usual content the element columns are made wide for.
+std::vector<std::string> CatalogueColumnTexts(long double value, int decimals, const text::TextStore& texts);
 
 // The unit under which the table shows a dimension slot: "mm"/"in.", "m"/"ft.", "m²"/"sq.yd.",
 // the degree word, "%", the pieces unit; empty for a slot without a unit.

@@ -1,6 +1,7 @@
 #include "results/CopyToInputs.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "catalogue/ElementLayout.h"
 #include "results/ColumnBuilder.h"
@@ -68,15 +69,18 @@ int IndexOf(std::span<const units::Unit> list, const std::string& name) {
   return -1;
 }
 
-// Option 0 when the text after the caption is the text of option 0, else option 1. The texts are
-// those the element's panel shows, so a column copies back to the option it was calculated with
-// (for the venturi nozzle 9/7 the "15 " and "30 " options with the degree word).
+// Option 0 when the chosen item of row 13 is the text of option 0, else option 1. The row holds the
+// caption, a blank and the item; the blanks before the item are skipped, so that the caption-less
+// choice of the lyre bend reads both as written now (" gewellt") and as older files hold it
+// ("gewellt"). The texts are those the element's panel shows, so a column copies back to the
+// option it was calculated with (for the venturi nozzle 9/7 the "15 " and "30 " options with the
+// degree word).
 int RestoreOption(const ElementLayout& layout, const std::string& text, const text::TextStore& texts) {
-  std::string chosen = text;
+  std::string_view chosen = text;
   const std::string caption = ChoiceCaption(layout, texts);
-  if (!caption.empty() && chosen.compare(0, caption.size(), caption) == 0) chosen.erase(0, caption.size());
+  if (chosen.starts_with(caption)) chosen.remove_prefix(caption.size());
   const std::size_t start = chosen.find_first_not_of(' ');
-  chosen = start == std::string::npos ? std::string() : chosen.substr(start);
+  chosen = start == std::string_view::npos ? std::string_view() : chosen.substr(start);
   return chosen == OptionText(layout, 0, texts) ? 0 : 1;
 }
 

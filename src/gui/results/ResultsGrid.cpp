@@ -7,6 +7,13 @@
 #include "results/PlainCellDelegate.h"
 
 namespace velmora::gui {
+namespace {
+
+// The face of the grid's fixed parts (the sizing strip above the columns); grid lines are drawn a
+// shade darker.
+const QColor kFixedColour(240, 240, 240);
+
+}  // namespace
 
 ResultsGrid::ResultsGrid(QWidget* parent) : QTableView(parent), frozen_(new QTableView(this)) {
   setEditTriggers(NoEditTriggers);
@@ -36,6 +43,7 @@ ResultsGrid::ResultsGrid(QWidget* parent) : QTableView(parent), frozen_(new QTab
   frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   frozen_->setWordWrap(false);
   viewport()->stackUnder(frozen_);
+  ApplyPalette();
 
   // The title column keeps its rows level with the grid; sizing it sizes the grid's column 0.
   connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(),
@@ -110,6 +118,22 @@ int ResultsGrid::RowHeight() const { return verticalHeader()->defaultSectionSize
 void ResultsGrid::SetGridFont(const QFont& font) {
   setFont(font);
   frozen_->setFont(font);
+}
+
+void ResultsGrid::SetFontColour(const QColor& colour) {
+  fontColour_ = colour;
+  ApplyPalette();
+}
+
+void ResultsGrid::ApplyPalette() {
+  // A light palette of its own (white cells, light grey fixed parts and lines from it), so that a
+  // dark desktop theme neither darkens the cells nor lightens their text.
+  QPalette palette(kFixedColour, kFixedColour);  // button and window face
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::AlternateBase, Qt::white);
+  palette.setColor(QPalette::Text, fontColour_);
+  setPalette(palette);
+  frozen_->setPalette(palette);
 }
 
 void ResultsGrid::resizeEvent(QResizeEvent* event) {

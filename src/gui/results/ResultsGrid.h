@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QTableView>
 
 namespace velmora::gui {
@@ -24,6 +25,10 @@ class ResultsGrid : public QTableView {
   void SetRowHeight(int height);
   int RowHeight() const;
   void SetGridFont(const QFont& font);
+  // The colour of the cell texts (black unless chosen). The grid draws its own look whatever the
+  // desktop theme: the cell texts on a white background, the fixed parts light grey.
+  void SetFontColour(const QColor& colour);
+  QColor FontColour() const { return fontColour_; }
 
   QTableView* TitleView() const { return frozen_; }
 
@@ -41,10 +46,12 @@ class ResultsGrid : public QTableView {
   void HideFrozenColumns();
   void UpdateFrozenGeometry();
   void SectionMoved(int logical, int oldVisual, int newVisual);
+  void ApplyPalette();
 
   QTableView* frozen_;
   int titleWidth_ = 150;
   int defaultWidth_ = 150;
+  QColor fontColour_ = Qt::black;
 };
 
 }  // namespace velmora::gui

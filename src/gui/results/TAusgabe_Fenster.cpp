@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFontDialog>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,11 +12,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "results/ColumnBuilder.h"
 #include "results/CopyToInputs.h"
 #include "results/DisplayValues.h"
 #include "results/Notes.h"
+#include "results/PlainCellDelegate.h"
 #include "results/ResultsGrid.h"
 #include "results/ResultsGridModel.h"
 #include "results/RowLabels.h"
@@ -28,7 +31,8 @@
 namespace velmora::gui {
 namespace {
 
-constexpr int kDefaultColumnWidth = 150;
+// The input value the element columns are made wide for: four integer digits with the decimals.
+constexpr long double kUsualInputValue = 1000.0L;
 constexpr int kDefaultRowHeight = 16;
 constexpr int kDefaultFontSize = 8;
 constexpr const char* kGridFontFamily = "Arial";
@@ -36,6 +40,10 @@ constexpr long double kZoomFactor = 1.2L;
 constexpr int kStandardDpi = 96;
 constexpr int kStatusLabelWidth = 140;
 constexpr int kStatusLabelWidthHighDpi = 180;
+// What a stored look may set; a damaged or hostile file must not make the grid unusable.
+constexpr int kMinColumnWidth = 20, kMaxColumnWidth = 2000;
+constexpr int kMinRowHeight = 8, kMaxRowHeight = 200;
+constexpr int kMinFontSize = 4, kMaxFontSize = 72;
 
 // Buttons that act on element columns; disabled while the table is empty.
 constexpr const char* kDelete = "ToolButtonDelete";
@@ -117,8 +125,13 @@ TAusgabe_Fenster::TAusgabe_Fenster(const text::TextStore& texts, results::Result
   bar->addWidget(statusTotals_, 1);
   setStatusBar(bar);
 
+  QFont font = grid_->font();
+  font.setFamily(kGridFontFamily);
+  font.setPointSize(kDefaultFontSize);
+  grid_->SetGridFont(font);
   fontSize_ = kDefaultFontSize;
-  ApplyView(kDefaultFontSize, kDefaultRowHeight, kDefaultColumnWidth);
+  derived_ = DeriveWidths();
+  ApplyView(kDefaultFontSize, kDefaultRowHeight, derived_);
   status_ = results::InitialStatus(texts_, options_);
   ApplyTexts();
   grid_->setCurrentIndex(model_->index(0, 1));
@@ -245,7 +258,9 @@ bool TAusgabe_Fenster::AppendOutcome(const mainform::MainForm& form, const hydra
 }
 
 void TAusgabe_Fenster::ShowReplacedTable(const results::DisplayOptions& options) {
+  const bool otherDecimals = options.decimals != options_.decimals;
   options_ = options;
+  if (otherDecimals) RederiveWidths();
   model_->BeginReset();
   table_.Renumber();
   model_->EndReset();
@@ -273,7 +288,9 @@ void TAusgabe_Fenster::SelectColumn(int column) {
 
 void TAusgabe_Fenster::SetDisplayOptions(const results::DisplayOptions& options) {
   const bool switchUnits = options.us != options_.us;
+  const bool otherDecimals = options.decimals != options_.decimals;
   options_ = options;
+  if (otherDecimals) RederiveWidths();
   if (switchUnits) {
     model_->BeginReset();
     results::ConvertTableUnits(table_, options_.us, options_.decimals, texts_);
@@ -317,25 +334,52 @@ void TAusgabe_Fenster::MoveColumn(int from, int to) {
   emit TableChanged();
 }
 
-void TAusgabe_Fenster::ApplyView(int fontSize, int rowHeight, int columnWidth) {
+void TAusgabe_Fenster::ApplyView(int fontSize, int rowHeight, ColumnWidths widths) {
   fontSize_ = fontSize;
   QFont font = grid_->font();
   font.setFamily(kGridFontFamily);
   font.setPointSize(fontSize);
   grid_->SetGridFont(font);
   grid_->SetRowHeight(rowHeight);
-  grid_->SetDefaultColumnWidth(columnWidth);
-  grid_->SetTitleColumnWidth(columnWidth);
+  grid_->SetDefaultColumnWidth(widths.column);
+  grid_->SetTitleColumnWidth(widths.title);
 }
 
-void TAusgabe_Fenster::ZoomIn() {
-  ApplyView(Scaled(fontSize_, kZoomFactor), Scaled(grid_->RowHeight(), kZoomFactor),
-            Scaled(grid_->DefaultColumnWidth(), kZoomFactor));
+void TAusgabe_Fenster::ZoomIn() { Zoom(kZoomFactor); }
+
+void TAusgabe_Fenster::ZoomOut() { Zoom(1.0L / kZoomFactor); }
+
+void TAusgabe_Fenster::Zoom(long double factor) {
+  ApplyView(Scaled(fontSize_, factor), Scaled(grid_->RowHeight(), factor),
+            {Scaled(grid_->TitleColumnWidth(), factor), Scaled(grid_->DefaultColumnWidth(), factor)});
 }
 
-void TAusgabe_Fenster::ZoomOut() {
-  ApplyView(Scaled(fontSize_, 1.0L / kZoomFactor), Scaled(grid_->RowHeight(), 1.0L / kZoomFactor),
-            Scaled(grid_->DefaultColumnWidth(), 1.0L / kZoomFactor));
+TAusgabe_Fenster::ColumnWidths TAusgabe_Fenster::DeriveWidths() const {
+  // The text starts 2 pixels from the left edge; the same room and the grid line on the right.
+  const QFontMetrics metrics = grid_->fontMetrics();
+  const auto widest = [&](const auto& texts) {
+    int width = 0;
+    for (const std::string& text : texts) width = std::max(width, metrics.horizontalAdvance(ToQString(text)));
+    return width + 2 * PlainCellDelegate::kTextMargin + 1;
+  };
+  const int labels = std::max(widest(results::RowLabels(texts_, false)), widest(results::RowLabels(texts_, true)));
+  return {labels, widest(results::CatalogueColumnTexts(kUsualInputValue, options_.decimals, texts_))};
+}
+
+bool TAusgabe_Fenster::ShowsDerivedWidths() const {
+  if (grid_->TitleColumnWidth() != derived_.title || grid_->DefaultColumnWidth() != derived_.column) return false;
+  for (int column = 1; column < table_.ColumnCount(); ++column) {
+    if (grid_->columnWidth(column) != derived_.column) return false;
+  }
+  return true;
+}
+
+void TAusgabe_Fenster::RederiveWidths() {
+  const bool shown = ShowsDerivedWidths();
+  derived_ = DeriveWidths();
+  if (!shown) return;
+  grid_->SetDefaultColumnWidth(derived_.column);
+  grid_->SetTitleColumnWidth(derived_.title);
 }
 
 void TAusgabe_Fenster::ChooseFont() {
@@ -350,6 +394,7 @@ void TAusgabe_Fenster::ApplyGridFont(const QFont& font) {
   // Twice the font size leaves room above and below the text (2.5 times on dense screens).
   const long double factor = HighDpi() ? 2.5L : 2.0L;
   grid_->SetRowHeight(Scaled(fontSize_, factor));
+  RederiveWidths();
 }
 
 void TAusgabe_Fenster::StoreLook(project::ProjectAppearance& appearance) const {
@@ -360,27 +405,28 @@ void TAusgabe_Fenster::StoreLook(project::ProjectAppearance& appearance) const {
   appearance.rowHeight = grid_->RowHeight();
   const QFont font = grid_->font();
   appearance.fontName = ToStdString(font.family());
-  appearance.fontSize = font.pointSize();
+  appearance.fontSize = fontSize_;
   appearance.bold = font.bold();
   appearance.italic = font.italic();
   appearance.underline = font.underline();
   appearance.strikeOut = font.strikeOut();
-  const QColor color = grid_->palette().color(QPalette::Text);
-  appearance.fontColour = project::PlatformColour({color.red(), color.green(), color.blue()});
+  // The grid's own colour, never the desktop theme's text colour.
+  const QColor colour = grid_->FontColour();
+  appearance.fontColour = project::PlatformColour({colour.red(), colour.green(), colour.blue()});
 }
 
 void TAusgabe_Fenster::ApplyLook(const project::ProjectAppearance& appearance) {
-  // A damaged or hostile file must not make the grid unusable.
-  QFont font(ToQString(appearance.fontName), std::clamp(appearance.fontSize, 4, 72));
+  const int fontSize = std::clamp(appearance.fontSize, kMinFontSize, kMaxFontSize);
+  QFont font(ToQString(appearance.fontName), fontSize);
   font.setBold(appearance.bold);
   font.setItalic(appearance.italic);
   font.setUnderline(appearance.underline);
   font.setStrikeOut(appearance.strikeOut);
   grid_->SetGridFont(font);
-  fontSize_ = font.pointSize();
-  grid_->SetRowHeight(std::clamp(appearance.rowHeight, 8, 200));
+  fontSize_ = fontSize;
+  grid_->SetRowHeight(std::clamp(appearance.rowHeight, kMinRowHeight, kMaxRowHeight));
   for (std::size_t column = 0; column < appearance.columnWidths.size(); ++column) {
-    const int width = std::clamp(appearance.columnWidths[column], 20, 2000);
+    const int width = std::clamp(appearance.columnWidths[column], kMinColumnWidth, kMaxColumnWidth);
     if (column == 0) {
       grid_->SetTitleColumnWidth(width);
     } else if (static_cast<int>(column) <= table_.ElementCount()) {
@@ -388,11 +434,7 @@ void TAusgabe_Fenster::ApplyLook(const project::ProjectAppearance& appearance) {
     }
   }
   const project::Rgb rgb = project::RgbOf(appearance.fontColour);
-  for (QTableView* view : {static_cast<QTableView*>(grid_), grid_->TitleView()}) {
-    QPalette palette = view->palette();
-    palette.setColor(QPalette::Text, QColor(rgb.red, rgb.green, rgb.blue));
-    view->setPalette(palette);
-  }
+  grid_->SetFontColour(QColor(rgb.red, rgb.green, rgb.blue));
 }
 
 void TAusgabe_Fenster::showEvent(QShowEvent* event) {

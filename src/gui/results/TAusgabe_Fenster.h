@@ -72,12 +72,16 @@ class TAusgabe_Fenster : public QMainWindow {
   void SetInputsSource(std::function<mainform::MainForm()> source) { inputsSource_ = std::move(source); }
   void SetFeatureAvailable(Feature feature, bool available);
 
-  // The grid's look as a project keeps it (widths of columns 0 … N, row height, font, colour), and
-  // the way back; hostile stored values are kept within usable bounds.
+  // The grid's look as a project keeps it: fills the widths of columns 0 … N, the row height, the
+  // font with its colour, size and styles; the other fields of `appearance` stay.
   void StoreLook(project::ProjectAppearance& appearance) const;
+  // Applies a stored look to the table as it is now (call after ShowReplacedTable). Values a damaged file
+  // might hold are brought into range (widths 20 … 2000, row height 8 … 200, font size 4 … 72);
+  // a system colour, as older files hold, gives the grid's default colour, black.
   void ApplyLook(const project::ProjectAppearance& appearance);
 
-  // The grid's font; afterwards the row height is 2 × the font size (2.5 × above 96 dpi).
+  // The grid's font; afterwards the row height is 2 × the font size (2.5 × above 96 dpi), and the
+  // default column widths follow the font while the grid shows them.
   void ApplyGridFont(const QFont& font);
   // Sets every caption, hint and label from the language texts (also done on every show).
   void ApplyTexts();
@@ -120,7 +124,22 @@ class TAusgabe_Fenster : public QMainWindow {
   // The totals of the elements, or the initial zero total of an empty table.
   void ShowTotals();
   void UpdateButtons();
-  void ApplyView(int fontSize, int rowHeight, int columnWidth);
+  // Widths of the title column and default width of the element columns, in pixels.
+  struct ColumnWidths {
+    int title = 0;
+    int column = 0;
+  };
+  void ApplyView(int fontSize, int rowHeight, ColumnWidths widths);
+  void Zoom(long double factor);
+  // The default widths for the grid's font: the title column fits the row labels of both unit
+  // systems, the element columns the name, input and option rows of the catalogue's elements
+  // with four-digit inputs at the decimals shown.
+  ColumnWidths DeriveWidths() const;
+  // Whether the grid still shows the derived widths (none stored, dragged or zoomed since).
+  bool ShowsDerivedWidths() const;
+  // Derives the widths anew after the font or the decimals changed; the grid takes them only
+  // while it shows the derived ones, so widths from a project or chosen by the user stay.
+  void RederiveWidths();
   bool HighDpi() const;
   bool Available(Feature feature) const;
 
@@ -144,6 +163,7 @@ class TAusgabe_Fenster : public QMainWindow {
   std::map<std::string, QToolButton*> buttons_;  // by objectName
   std::map<std::string, std::string> hints_;     // objectName -> hint key
   int fontSize_ = 8;
+  ColumnWidths derived_;
 };
 
 }  // namespace velmora::gui
