@@ -136,6 +136,8 @@ TEST(ProjectReaderTest, FontColourOfTheStoredValue) {
       {"blue", "16711680", {0, 0, 255}},
       {"windowTextOfOlderFiles", "-16777208", {0, 0, 0}},
       {"noColour", "536870911", {0, 0, 0}},  // regression: was white
+      {"whiteOfADarkTheme", "16777215", {0, 0, 0}},
+      {"nearlyWhite", "16777214", {254, 255, 255}},
   };
   for (const auto& c : cases) {
     std::vector<std::string> lines = OneElementFile();

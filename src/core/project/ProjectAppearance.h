@@ -59,9 +59,10 @@ constexpr std::int32_t PlatformColour(Rgb rgb) {
 
 // The colour of a stored value. A value that names no plain colour means the default colour:
 // a system colour (negative, such as the window text colour that older files hold, which follows
-// the desktop theme) and the platform's special values above 0x00FFFFFF.
+// the desktop theme) and the platform's special values above 0x00FFFFFF. White as well: it cannot
+// be read on the grid's white cells, and earlier versions stored it under a dark desktop theme.
 constexpr Rgb RgbOf(std::int32_t colour) {
-  if (colour < 0 || colour > 0x00FFFFFF) colour = kDefaultFontColour;
+  if (colour < 0 || colour >= 0x00FFFFFF) colour = kDefaultFontColour;
   return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
 }
 
