@@ -13,6 +13,17 @@ function(velmora_core_library name)
   endif()
 endfunction()
 
+# velmora_gui_library(name SOURCES ... [DEPS ...]): a Qt Widgets library of src/gui, held to the
+# core's warnings (Qt's own headers come in as system headers and are not judged).
+function(velmora_gui_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_compile_options(${name} PRIVATE ${VELMORA_CORE_WARNINGS})
+  if(ARG_DEPS)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  endif()
+endfunction()
+
 # velmora_add_test(name SOURCES ... LIBS ... [GUI]): one GoogleTest program, one CTest entry.
 # Tests find the generated data files through VELMORA_TEST_PROGRAM_DIR.
 function(velmora_add_test name)
