@@ -13,15 +13,9 @@ bool IsBranchPiece(const MainForm& form) {
   return form.elementGroup == 5 && (form.elementKind == 5 || form.elementKind == 6);
 }
 
-std::string ItemText(std::span<const units::Unit> list, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return {};
-  return std::string(list[static_cast<std::size_t>(index)].name);
-}
-
 bool IsStandardFlowUnit(const MainForm& form) {
-  const auto list = units::FlowUnits(form.flowKind);
-  return form.flowUnit >= 0 && static_cast<std::size_t>(form.flowUnit) < list.size() &&
-         list[static_cast<std::size_t>(form.flowUnit)].standard;
+  const units::Unit* unit = units::UnitAt(units::FlowUnits(form.flowKind), form.flowUnit);
+  return unit != nullptr && unit->standard;
 }
 
 bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
@@ -68,14 +62,14 @@ std::optional<MainInput> ConvertOperatingData(const MainForm& form, const Calcul
 
   if (form.gas) {
     if (!values.inletPressure || !values.inletTemperature || !values.outletTemperature) return std::nullopt;
-    const auto bar =
-        units::PressureToBar(ItemText(units::PressureUnits(), form.inletPressureUnit < 0 ? 0 : form.inletPressureUnit),
-                             *values.inletPressure);
+    const auto bar = units::PressureToBar(
+        units::UnitName(units::PressureUnits(), form.inletPressureUnit < 0 ? 0 : form.inletPressureUnit),
+        *values.inletPressure);
     const auto k1 = units::TemperatureToKelvin(
-        ItemText(units::TemperatureUnits(), form.inletTemperatureUnit < 0 ? 0 : form.inletTemperatureUnit),
+        units::UnitName(units::TemperatureUnits(), form.inletTemperatureUnit < 0 ? 0 : form.inletTemperatureUnit),
         *values.inletTemperature);
     const auto k2 = units::TemperatureToKelvin(
-        ItemText(units::TemperatureUnits(), form.outletTemperatureUnit < 0 ? 0 : form.outletTemperatureUnit),
+        units::UnitName(units::TemperatureUnits(), form.outletTemperatureUnit < 0 ? 0 : form.outletTemperatureUnit),
         *values.outletTemperature);
     if (!bar || !k1 || !k2) return std::nullopt;
     input.InletPressure = *bar;

@@ -12,11 +12,6 @@ namespace {
 
 using catalogue::SlotUnit;
 
-std::string ListEntry(std::span<const units::Unit> list, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return {};
-  return std::string(list[static_cast<std::size_t>(index)].name);
-}
-
 // "<label without its colon> in <unit>: <value>"; a slot without a unit drops the "in <unit>".
 std::string InputRow(const catalogue::ElementLayout& layout, int slot, long double value, const text::TextStore& texts,
                      const DisplayOptions& options) {
@@ -41,9 +36,9 @@ TGasinfos GasData(const mainform::MainForm& form) {
   return {form.inletPressure,
           form.inletTemperature,
           form.outletTemperature,
-          ListEntry(units::PressureUnits(), form.inletPressureUnit),
-          ListEntry(units::TemperatureUnits(), form.inletTemperatureUnit),
-          ListEntry(units::TemperatureUnits(), form.outletTemperatureUnit)};
+          std::string(units::UnitName(units::PressureUnits(), form.inletPressureUnit)),
+          std::string(units::UnitName(units::TemperatureUnits(), form.inletTemperatureUnit)),
+          std::string(units::UnitName(units::TemperatureUnits(), form.outletTemperatureUnit))};
 }
 
 }  // namespace

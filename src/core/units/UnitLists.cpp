@@ -147,15 +147,25 @@ long double StandardToOperating(long double standardFlow, long double inletPress
   return standardFlow * kAtmosphereInBar * inletTemperatureK / (inletPressureBar * kZeroCelsiusInKelvin);
 }
 
+const Unit* UnitAt(std::span<const Unit> list, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
+  return &list[static_cast<std::size_t>(index)];
+}
+
+std::string_view UnitName(std::span<const Unit> list, int index) {
+  const Unit* unit = UnitAt(list, index);
+  return unit != nullptr ? unit->name : std::string_view();
+}
+
 std::optional<long double> ToBase(std::span<const Unit> list, int index, long double value, long double density) {
-  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return std::nullopt;
-  const Unit& unit = list[static_cast<std::size_t>(index)];
-  switch (unit.density) {
-    case DensityScale::Divide: return value * unit.factor / density;
-    case DensityScale::Multiply: return value * unit.factor * density;
+  const Unit* unit = UnitAt(list, index);
+  if (unit == nullptr) return std::nullopt;
+  switch (unit->density) {
+    case DensityScale::Divide: return value * unit->factor / density;
+    case DensityScale::Multiply: return value * unit->factor * density;
     case DensityScale::None: break;
   }
-  return value * unit.factor;
+  return value * unit->factor;
 }
 
 }  // namespace velmora::units

@@ -18,11 +18,11 @@ struct Unit {
   bool standard = false;
 };
 
-// Flow units to m³/h: kind 0 volume flow, kind 1 mass flow.
+// Flow units to m³/h: kind 1 mass flow, any other (0, or none chosen) volume flow.
 std::span<const Unit> FlowUnits(int kind);
 // Density units to kg/m³.
 std::span<const Unit> DensityUnits();
-// Viscosity units to 10⁻⁶ kg/(m·s): kind 0 dynamic, kind 1 kinematic.
+// Viscosity units to 10⁻⁶ kg/(m·s): kind 1 kinematic, any other (0, or none chosen) dynamic.
 std::span<const Unit> ViscosityUnits(int kind);
 // The pressure list of every window (15 entries) and the temperature list (4 entries).
 std::span<const Unit> PressureUnits();
@@ -40,6 +40,12 @@ std::optional<long double> TemperatureToKelvin(std::string_view unit, long doubl
 
 // Operating volume flow from a standard volume flow (0 °C, 1.01325 bar) at p1 (bar abs) and T1 (K).
 long double StandardToOperating(long double standardFlow, long double inletPressureBar, long double inletTemperatureK);
+
+// Entry `index` of a unit list, checked: nullptr for an index outside the list (also −1, a list
+// without a selection). Every use of a unit index goes through here.
+const Unit* UnitAt(std::span<const Unit> list, int index);
+// The name of entry `index`, empty outside the list.
+std::string_view UnitName(std::span<const Unit> list, int index);
 
 // Converts a value of list entry `index` to the base unit; `density` (kg/m³) serves the mass-flow
 // and kinematic-viscosity entries. Nothing for an index outside the list.
