@@ -13,6 +13,8 @@ constexpr long double kRootHalf = 0.70710678118654752440L;
 
 }  // namespace
 
+long double SharpOrificeZeta(long double n) { return Square((1.0L - n) + 0.707L * Power(1.0L - n, 0.375L)) / (n * n); }
+
 long double OrificeInletTerm(long double n, long double y) {
   return 0.39L * std::exp(-18.34L * Power(n, 3.5L)) * std::exp(-1.078L * (y - 3.0L));
 }

@@ -25,16 +25,14 @@ constexpr PointTable kYStrainer{kYStrainerPoints, Outside::HoldEnd, Outside::Hol
 
 }  // namespace
 
-long double ThinPlateZeta(long double f) { return Square(0.707L * Power(1.0L - f, 0.375L) + 1.0L - f) / (f * f); }
-
 long double ThinPlateLaminarZeta(long double f, long double Re) {
   const long double x = std::log10(Re);
   const long double x2 = x * x;
   const long double epsilon = 0.461465L - 0.2648592L * x + 0.2030479L * x2 - 0.06602521L * x2 * x +
                               0.01325519L * x2 * x2 - 0.001058041L * x2 * x2 * x;
   if (Re < 10.0L) return 33.0L / (Re * f * f);
-  if (Re < 30.0L) return epsilon * ThinPlateZeta(f) + 33.0L / (Re * f * f);
-  return OrificeInletTerm(f, x) / (f * f) + epsilon * ThinPlateZeta(f);
+  if (Re < 30.0L) return epsilon * SharpOrificeZeta(f) + 33.0L / (Re * f * f);
+  return OrificeInletTerm(f, x) / (f * f) + epsilon * SharpOrificeZeta(f);
 }
 
 long double ThickPlateZeta(long double f, long double thickness, long double hole, long double Re) {
@@ -64,7 +62,7 @@ long double FreeArea(const LawInput& x) { return SlotValue(x.In, x.Kind.OpeningS
 
 LawOutput ThinPlate(const LawInput& x) {
   const long double f = FreeArea(x);
-  return Fitting(x.Laminar ? ThinPlateLaminarZeta(f, x.Flow.Reynolds) : ThinPlateZeta(f), x);
+  return Fitting(x.Laminar ? ThinPlateLaminarZeta(f, x.Flow.Reynolds) : SharpOrificeZeta(f), x);
 }
 
 // 10/3: hole Input2, thickness Input3; 10/4: hole Input3, thickness Input4.

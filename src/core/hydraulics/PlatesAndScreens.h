@@ -4,10 +4,6 @@
 // (percentage/100), ζ is referred to the pipe velocity.
 namespace velmora::hydraulics {
 
-// Thin perforated plate, turbulent: (0.707·(1 − f)^0.375 + 1 − f)²/f², the law of the sharp-edged
-// orifice (SharpOrificeZeta, Idelchik) in this group's own order of summation; turbulent flow.
-long double ThinPlateZeta(long double f);
-
 // Thin perforated plate, laminar: 33/(Re·f²) below Re = 10, blended with the turbulent ζ by a
 // polynomial ε in log₁₀ Re up to Re = 30, the orifice inlet term of OrificeLaws.h plus ε·ζturb
 // above. Empirical fits, Re < 2320.

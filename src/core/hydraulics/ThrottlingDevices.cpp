@@ -41,8 +41,6 @@ long double OrificeDischargeCoefficient(long double beta, long double D, long do
   return C;
 }
 
-long double SharpOrificeZeta(long double n) { return Square((1.0L - n) + 0.707L * Power(1.0L - n, 0.375L)) / (n * n); }
-
 long double RoundedOrificeZeta(long double n, long double r, long double d) {
   const long double t = std::tanh(13.9L * r / d);
   return Square(1.0L - n + std::sqrt((0.5L - 0.47L * t) * (1.0L - n))) / (n * n);

@@ -17,13 +17,6 @@ long double FlowCoefficientZeta(long double beta, long double C);
 // the range note is given below Re = 5000 and above 10⁷.
 long double OrificeDischargeCoefficient(long double beta, long double D, long double Re);
 
-// 9/2 sharp-edged orifice, n = β²: ((1 − n) + 0.707·(1 − n)^0.375)²/n², Idelchik's law of the
-// thin sharp-edged orifice in a straight pipe (Handbook of Hydraulic Resistance), for
-// Re ≥ 10⁵ (the range note is given below it); 0.707 ≈ √0.5. The thin perforated plate
-// (ThinPlateZeta) is the same law summed in another order; the two orders differ in the last bit
-// of the extended type for many inputs, so each group keeps its own and its results.
-long double SharpOrificeZeta(long double n);
-
 // 9/3 orifice with an inlet rounded to the radius r (mm), bore d: with t = tanh(13.9·r/d),
 // (1 − n + √((0.5 − 0.47·t)·(1 − n)))²/n². Empirical: 0.5 − 0.47·t is the inlet coefficient of
 // the rounded edge, from 0.5 (sharp) to about 0.03 from r/d ≈ 0.2 on; Re ≥ 3000 (range note).
