@@ -16,8 +16,8 @@ double D(long double x) { return static_cast<double>(x); }
 TEST(Air, ViscosityCheckValues) {
   const struct {
     long double T, molar, mu, unit;
-  } cases[] = {{100, 0, 7.09559L, 1e-5L},      {300, 0, 18.5230L, 1e-4L},   {100, 28, 107.923L, 1e-3L},
-               {200, 10, 21.1392L, 1e-4L},     {300, 5, 21.3241L, 1e-4L},   {132.64L, 10.4L, 17.7623L, 1e-4L}};
+  } cases[] = {{100, 0, 7.09559L, 1e-5L},  {300, 0, 18.5230L, 1e-4L}, {100, 28, 107.923L, 1e-3L},
+               {200, 10, 21.1392L, 1e-4L}, {300, 5, 21.3241L, 1e-4L}, {132.64L, 10.4L, 17.7623L, 1e-4L}};
   for (const auto& c : cases) {
     EXPECT_NEAR(D(AirViscosity(c.molar * kAirMolarMass, c.T)), D(c.mu), D(c.unit / 2)) << D(c.T);
   }
@@ -124,7 +124,7 @@ TEST(HumidAir, Ranges) {
   EXPECT_EQ(refusal(20, 1, kPhi, 0), AirRefusal::Humidity);
   EXPECT_EQ(refusal(20, 1, kPhi, 100.01L), AirRefusal::Humidity);
   EXPECT_EQ(refusal(20, 1, kX, 0), AirRefusal::Humidity);
-  EXPECT_EQ(refusal(20, 1, kX, 0.1L), AirRefusal::Humidity);  // φ would exceed 100 %
+  EXPECT_EQ(refusal(20, 1, kX, 0.1L), AirRefusal::Humidity);   // φ would exceed 100 %
   EXPECT_EQ(refusal(150, 1, kPhi, 50), AirRefusal::Humidity);  // vapour pressure above p
 }
 

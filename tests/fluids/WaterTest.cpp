@@ -28,18 +28,19 @@ struct VolumeCase {
 // 1997 edition (region 5).
 TEST(Water, SpecificVolumesOfTheVerificationTables) {
   const VolumeCase cases[] = {
-      {"region1_300K_3MPa", 300, 3, 0.100215168e-2L},   {"region1_300K_80MPa", 300, 80, 0.971180894e-3L},
-      {"region1_500K_3MPa", 500, 3, 0.120241800e-2L},   {"region2_300K_3.5kPa", 300, 0.0035L, 0.394913866e2L},
+      {"region1_300K_3MPa", 300, 3, 0.100215168e-2L},        {"region1_300K_80MPa", 300, 80, 0.971180894e-3L},
+      {"region1_500K_3MPa", 500, 3, 0.120241800e-2L},        {"region2_300K_3.5kPa", 300, 0.0035L, 0.394913866e2L},
       {"region2_700K_3.5kPa", 700, 0.0035L, 0.923015898e2L}, {"region2_700K_30MPa", 700, 30, 0.542946619e-2L},
-      {"region5_1500K_0.5MPa", 1500, 0.5L, 0.138455354e1L}, {"region5_1500K_8MPa", 1500, 8, 0.865156616e-1L},
+      {"region5_1500K_0.5MPa", 1500, 0.5L, 0.138455354e1L},  {"region5_1500K_8MPa", 1500, 8, 0.865156616e-1L},
       {"region5_2000K_8MPa", 2000, 8, 0.115743146L},
   };
   for (const VolumeCase& c : cases) {
     SCOPED_TRACE(c.name);
     const long double p = c.p * 10;
     const int region = c.name[6] - '0';
-    const long double rho = region == 1 ? DensityRegion1(c.T, p) : region == 2 ? DensityRegion2(c.T, p)
-                                                                               : DensityRegion5(c.T, p);
+    const long double rho = region == 1   ? DensityRegion1(c.T, p)
+                            : region == 2 ? DensityRegion2(c.T, p)
+                                          : DensityRegion5(c.T, p);
     ExpectDigits(1 / rho, c.v, 9);
   }
 }
@@ -95,7 +96,6 @@ TEST(Water, ViscosityAgreesWithTheLaterFormulation) {
     EXPECT_NEAR(static_cast<double>(ViscosityWater(c.T, c.rho) / c.mu), 1.0, 0.005) << static_cast<double>(c.T);
   }
 }
-
 
 struct StateCase {
   const char* name;

@@ -17,12 +17,12 @@ struct AirTerm {
 
 // Lemmon et al. (2000): the 19 terms (N, d, t, l) of the residual Helmholtz energy of air.
 constexpr AirTerm kTerms[] = {
-    {0.118160747229L, 1, 0, 0},       {0.713116392079L, 1, 0.33L, 0},  {-0.161824192067e1L, 1, 1.01L, 0},
-    {0.714140178971e-1L, 2, 0, 0},    {-0.865421396646e-1L, 3, 0, 0},  {0.134211176704L, 3, 0.15L, 0},
-    {0.112626704218e-1L, 4, 0, 0},    {-0.420533228842e-1L, 4, 0.2L, 0}, {0.349008431982e-1L, 4, 0.35L, 0},
-    {0.164957183186e-3L, 6, 1.35L, 0}, {-0.101365037912L, 1, 1.6L, 1}, {-0.173813690970L, 3, 0.8L, 1},
+    {0.118160747229L, 1, 0, 0},         {0.713116392079L, 1, 0.33L, 0},     {-0.161824192067e1L, 1, 1.01L, 0},
+    {0.714140178971e-1L, 2, 0, 0},      {-0.865421396646e-1L, 3, 0, 0},     {0.134211176704L, 3, 0.15L, 0},
+    {0.112626704218e-1L, 4, 0, 0},      {-0.420533228842e-1L, 4, 0.2L, 0},  {0.349008431982e-1L, 4, 0.35L, 0},
+    {0.164957183186e-3L, 6, 1.35L, 0},  {-0.101365037912L, 1, 1.6L, 1},     {-0.173813690970L, 3, 0.8L, 1},
     {-0.472103183731e-1L, 5, 0.95L, 1}, {-0.122523554253e-1L, 6, 1.25L, 1}, {-0.146629609713L, 1, 3.6L, 2},
-    {-0.316055879821e-1L, 3, 6, 2},   {0.233594806142e-3L, 11, 3.25L, 2}, {0.148287891978e-1L, 1, 3.5L, 3},
+    {-0.316055879821e-1L, 3, 6, 2},     {0.233594806142e-3L, 11, 3.25L, 2}, {0.148287891978e-1L, 1, 3.5L, 3},
     {-0.938782884667e-2L, 3, 15, 3},
 };
 constexpr int kTermCount = static_cast<int>(sizeof kTerms / sizeof kTerms[0]);
@@ -50,8 +50,8 @@ long double Residual(long double delta, const TauPowers& tau, long double T, lon
     const long double common = term.N * d[term.d] * tau.values[k];
     sum += term.l == 0 ? common * term.d : common * exponentials[term.l] * (term.d - term.l * d[term.l]);
   }
-  const long double rho = delta * kAirReducingDensity;                      // mol/dm³
-  return 1 + sum - p / 10 / (rho * kAirGasConstant * T) * 1000;             // MPa/(mol/dm³·J/mol)
+  const long double rho = delta * kAirReducingDensity;           // mol/dm³
+  return 1 + sum - p / 10 / (rho * kAirGasConstant * T) * 1000;  // MPa/(mol/dm³·J/mol)
 }
 
 }  // namespace
@@ -62,8 +62,8 @@ long double AirResidualPressureEquation(long double delta, long double T, long d
 
 std::optional<long double> AirDensity(long double T, long double p, long double rho0) {
   const TauPowers tau(T);
-  const std::optional<long double> delta = SolveBySecantStep(
-      [&](long double x) { return Residual(x, tau, T, p); }, rho0 / kAirReducingMassDensity);
+  const std::optional<long double> delta =
+      SolveBySecantStep([&](long double x) { return Residual(x, tau, T, p); }, rho0 / kAirReducingMassDensity);
   if (!delta || !(*delta > 0)) return std::nullopt;
   return *delta * kAirReducingMassDensity;
 }

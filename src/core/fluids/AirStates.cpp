@@ -45,8 +45,7 @@ long double LiquidStartDensity(long double T, long double p) {
   const long double Tr = T / kAirCriticalTemperature;
   const long double delta = (p - AirBubblePressure(T)) / kAirCriticalPressure;
   const long double A = 99.42L + Tr * (6.502L + Tr * (-78.68L + Tr * (-75.18L + Tr * (41.49L + Tr * 7.257L))));
-  const long double B =
-      0.38144L - 0.30144L * kAirAcentricFactor - 0.08457L * kAirAcentricFactor * kAirAcentricFactor;
+  const long double B = 0.38144L - 0.30144L * kAirAcentricFactor - 0.08457L * kAirAcentricFactor * kAirAcentricFactor;
   return AirBubbleDensity(T) * (A + std::pow(2.81L, std::pow(1.1L - Tr, B)) * delta) / (A + 2.81L * delta);
 }
 

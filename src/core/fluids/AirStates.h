@@ -39,12 +39,12 @@ DryAirOutcome CalculateDryAir(long double T, long double p);
 enum class HumidityGiven { RelativeHumidity, MoistureContent };
 
 struct HumidAir {
-  long double relativeHumidity = 0;                // φ, %
-  long double moistureContent = 0;                 // x, kg water/kg dry air
-  std::optional<long double> saturationContent;    // x_s; none when negative (pₛ above p)
-  std::optional<long double> degreeOfSaturation;   // ψ = x/x_s; none when negative
-  long double moleFraction = 0;                    // y, mole fraction of water
-  long double dewPoint = 0;                        // °C
+  long double relativeHumidity = 0;               // φ, %
+  long double moistureContent = 0;                // x, kg water/kg dry air
+  std::optional<long double> saturationContent;   // x_s; none when negative (pₛ above p)
+  std::optional<long double> degreeOfSaturation;  // ψ = x/x_s; none when negative
+  long double moleFraction = 0;                   // y, mole fraction of water
+  long double dewPoint = 0;                       // °C
   AirProperties properties;
 };
 

@@ -21,7 +21,7 @@ struct ResidualTerm {
 };
 // Lemmon and Jacobsen (2004): the five residual terms (N, t, d, l, γ) of air.
 constexpr ResidualTerm kResidual[] = {
-    {10.72L, 0.2L, 1, 0, 0}, {1.122L, 0.05L, 4, 0, 0},   {0.002019L, 2.4L, 9, 0, 0},
+    {10.72L, 0.2L, 1, 0, 0},  {1.122L, 0.05L, 4, 0, 0},   {0.002019L, 2.4L, 9, 0, 0},
     {-8.876L, 0.6L, 1, 1, 1}, {-0.02916L, 3.6L, 8, 1, 1},
 };
 

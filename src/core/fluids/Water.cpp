@@ -16,7 +16,8 @@ constexpr long double kKiloPascalPerBar = 100;
 long double DensityRegion1(long double T, long double p) {
   const long double pi = p / 10 / 16.53L;
   const long double tau = 1386.0L / T;
-  // γπ = Σ −n I (7.1 − π)^(I−1) (τ − 1.222)^J: exponents I − 1 from 0 to 31 (terms with I = 0 vanish), J from −41 to 17.
+  // γπ = Σ −n I (7.1 − π)^(I−1) (τ − 1.222)^J: exponents I − 1 from 0 to 31 (terms with I = 0 vanish), J from −41
+  // to 17.
   const IntegerPowers<0, 31> a(7.1L - pi);
   const IntegerPowers<-41, 17> b(tau - 1.222L);
   long double gammaPi = 0;

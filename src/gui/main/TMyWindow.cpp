@@ -18,6 +18,11 @@
 #include "catalogue/ElementLayout.h"
 #include "elements/TBtnBottomDlg.h"
 #include "fluids/TGaswarnungDlg.h"
+#include "fluids/TIAPWSDlg.h"
+#include "fluids/TLuftDialog.h"
+#include "fluids/TLuftSattDlg.h"
+#include "fluids/TLuft_feuchtDlg.h"
+#include "fluids/TSattdampfDialog.h"
 #include "hydraulics/CalculateElement.h"
 #include "main/AdditionalPanel.h"
 #include "main/ElementPanel.h"
@@ -117,6 +122,11 @@ void TMyWindow::ConnectCommands() {
   on("Rohrleitungselementwhlen1", [this] { ChooseElement(); });
   on("Berechnen2", [this] { Calculate(); });
   on("Einstellungen2", [this] { OpenSettings(); });
+  on("StoffdatenWasser1", [this] { OpenPropertyDialog(waterDialog_); });
+  on("StoffdatenWasserSttigungszustand1", [this] { OpenPropertyDialog(saturatedWaterDialog_); });
+  on("StoffdatenLuft1", [this] { OpenPropertyDialog(dryAirDialog_); });
+  on("StoffdatenfeuchteLuft1", [this] { OpenPropertyDialog(humidAirDialog_); });
+  on("StoffdatenLuftSttigungszustand1", [this] { OpenPropertyDialog(saturatedAirDialog_); });
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
                        QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));
@@ -182,6 +192,8 @@ void TMyWindow::SetCaptions() {
   mediumPanel_->SetCaptions();
   additionalPanel_->SetCaptions();
   findChild<QPushButton*>("BitBtn1")->setText(ToQString(texts_.FormText(text::kMainWindowBlock, "BitBtn1")));
+  commands_["StoffdatenWasserSttigungszustand1"].setText(
+      ToQString(texts_.FormText(fluids::kSaturatedWaterBlock, "MenuItem")));
 }
 
 void TMyWindow::PrepareFirstShow(const QStringList& arguments, const QString& startFolder) {
@@ -336,6 +348,23 @@ void TMyWindow::OpenSettings() {
   results_->SetDisplayOptions(settings_.display);  // converts the table when metric/US changed
   session_.Appearance().us = settings_.display.us;
   results_->setWindowTitle(ProjectCaption());
+}
+
+template <typename Dialog>
+void TMyWindow::OpenPropertyDialog(Dialog*& dialog) {
+  if (dialog == nullptr) {
+    dialog = new Dialog(texts_, this);
+    connect(dialog, &PropertyDialog::TakeOverRequested, this, &TMyWindow::ApplyMediumTakeOver);
+  }
+  dialog->Present(settings_.display.us);
+  dialog->exec();
+}
+
+void TMyWindow::ApplyMediumTakeOver(const fluids::MediumTakeOver& takeOver) {
+  mainform::MainForm form = ReadForm();
+  fluids::WriteTakeOver(takeOver, form);
+  WriteForm(form);
+  findChild<QLineEdit*>("Eingabe_Medium")->setFocus();
 }
 
 void TMyWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "fluids/MediumTakeOver.h"
 #include "main/MainCommands.h"
 #include "mainform/MainForm.h"
 #include "project/ProjectCommands.h"
@@ -26,6 +27,11 @@ class TAusgabe_Fenster;
 class TBtnBottomDlg;
 class TEinstellungenDlg;
 class TGaswarnungDlg;
+class TIAPWSDlg;
+class TLuftDialog;
+class TLuftSattDlg;
+class TLuft_feuchtDlg;
+class TSattdampfDialog;
 
 // The main input window: the chosen element with its dimensions, the medium and the gas data,
 // and every command of the program. It shows the project of its ProjectSession and mirrors its
@@ -47,6 +53,9 @@ class TMyWindow : public QMainWindow {
 
   // The calculate command (F3, tool button, "Berechnen" button). True when a column was appended.
   bool Calculate();
+
+  // Writes a medium handed over by a property dialog into the medium inputs.
+  void ApplyMediumTakeOver(const fluids::MediumTakeOver& takeOver);
 
   TAusgabe_Fenster* ResultsWindow() const { return results_; }
   TBtnBottomDlg* SelectionDialog() const { return selection_; }
@@ -98,6 +107,9 @@ class TMyWindow : public QMainWindow {
   void ReadUserSettings();
   void WriteUserSettings();
   void OpenSettings();
+  // Creates a property dialog on first use, then shows it modally for the display units chosen.
+  template <typename Dialog>
+  void OpenPropertyDialog(Dialog*& dialog);
 
   // Project: every command runs on the session, then the windows show the project as it is now.
   std::unique_ptr<project::ProjectDialogs> MakeProjectDialogs();
@@ -130,6 +142,11 @@ class TMyWindow : public QMainWindow {
   TBtnBottomDlg* selection_ = nullptr;
   TGaswarnungDlg* gasNotes_ = nullptr;
   TEinstellungenDlg* settingsDialog_ = nullptr;
+  TIAPWSDlg* waterDialog_ = nullptr;
+  TSattdampfDialog* saturatedWaterDialog_ = nullptr;
+  TLuftDialog* dryAirDialog_ = nullptr;
+  TLuft_feuchtDlg* humidAirDialog_ = nullptr;
+  TLuftSattDlg* saturatedAirDialog_ = nullptr;
   settings::StoredSettings settings_;
   QString settingsFile_;
 };

@@ -1,0 +1,40 @@
+#include "fluids/MediumTakeOver.h"
+
+namespace velmora::fluids {
+
+void MediumTakeOver::SetUnits(bool us) {
+  densityUnit = us ? kDensityUnitUs : kDensityUnitMetric;
+  viscosityKind = 0;
+  viscosityUnit = us ? kViscosityUnitUs : kViscosityUnitMetric;
+}
+
+void WriteTakeOver(const MediumTakeOver& takeOver, mainform::MainForm& form) {
+  form.gas = takeOver.gas;
+  if (takeOver.gasData) {
+    form.inletPressure = takeOver.gasData->pressure;
+    form.inletPressureUnit = takeOver.gasData->pressureUnit;
+    form.inletTemperature = takeOver.gasData->temperature;
+    form.inletTemperatureUnit = takeOver.gasData->temperatureUnit;
+    form.outletTemperature = takeOver.gasData->temperature;
+    form.outletTemperatureUnit = takeOver.gasData->temperatureUnit;
+  }
+  form.density = takeOver.density;
+  form.viscosity = takeOver.viscosity;
+  form.medium = takeOver.description;
+  form.densityUnit = takeOver.densityUnit;
+  form.viscosityKind = takeOver.viscosityKind;
+  form.viscosityUnit = takeOver.viscosityUnit;
+}
+
+std::string StateDescription(const std::string& name, const std::string& first, std::string_view firstUnit,
+                             const std::string& second, std::string_view secondUnit) {
+  std::string description = name + " (" + first + " ";
+  description += firstUnit;
+  if (!second.empty()) {
+    description += ", " + second + " ";
+    description += secondUnit;
+  }
+  return description + ")";
+}
+
+}  // namespace velmora::fluids
