@@ -40,10 +40,20 @@ void ProcessLine(std::string_view line, const Checks& checks, Scratch& scratch, 
 }
 
 bool RunBatch(int in, int outFd, const Checks& checks) {
-  constexpr std::size_t kChunk = 1 << 16;
-  constexpr std::size_t kFlushAt = 1 << 16;
   // About 80 KiB of work space, allocated once per run.
   const auto scratch = std::make_unique<Scratch>();
+  return RunLines(in, outFd, [&](std::string_view line, bool tooLong, std::string& out) {
+    if (tooLong) {
+      TooLong(checks, *scratch, out);
+    } else {
+      ProcessLine(line, checks, *scratch, out);
+    }
+  });
+}
+
+bool RunLines(int in, int outFd, const LineAnswerer& answer) {
+  constexpr std::size_t kChunk = 1 << 16;
+  constexpr std::size_t kFlushAt = 1 << 16;
   const auto chunk = std::make_unique<char[]>(kChunk);
   std::string line;
   line.reserve(MaxLineLength);
@@ -75,11 +85,7 @@ bool RunBatch(int in, int outFd, const Checks& checks) {
         }
       }
       if (newline == nullptr) break;
-      if (overlong) {
-        TooLong(checks, *scratch, out);
-      } else {
-        ProcessLine(line, checks, *scratch, out);
-      }
+      answer(overlong ? std::string_view() : std::string_view(line), overlong, out);
       line.clear();
       overlong = false;
       pending = false;
@@ -87,13 +93,7 @@ bool RunBatch(int in, int outFd, const Checks& checks) {
       if (out.size() >= kFlushAt && !WriteAll(outFd, out)) return false;
     }
   }
-  if (pending) {  // a last line without its newline
-    if (overlong) {
-      TooLong(checks, *scratch, out);
-    } else {
-      ProcessLine(line, checks, *scratch, out);
-    }
-  }
+  if (pending) answer(overlong ? std::string_view() : std::string_view(line), overlong, out);  // no newline
   return WriteAll(outFd, out);
 }
 

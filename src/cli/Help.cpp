@@ -5,6 +5,8 @@ namespace velmora::cli {
 const char* const UsageText =
     "usage: velmora-calc element [--no-checks] KEY=VALUE ...\n"
     "       velmora-calc batch [--no-checks] < requests.jsonl > results.jsonl\n"
+    "       velmora-calc property water|saturation|air|humid-air|air-saturation KEY=VALUE ...\n"
+    "       velmora-calc property --batch < states.jsonl > properties.jsonl\n"
     "       velmora-calc --help\n";
 
 const char* const HelpText = R"(velmora-calc - pressure loss of one pipeline element, from the command line
@@ -15,6 +17,10 @@ USAGE
   velmora-calc batch [--no-checks]
                          read JSON lines from standard input, write one JSON
                          line per input line, in the same order
+  velmora-calc property ...
+                         density and viscosity of water, steam and air as
+                         the property dialogs calculate them (velmora-calc
+                         property --help)
   velmora-calc --help    this text
   velmora-calc --version the program version
 

@@ -8,14 +8,6 @@ namespace velmora::cli {
 
 namespace {
 
-// Full precision of the extended type for readers in double: 18 significant digits.
-void AppendNumber(std::string& out, long double value) {
-  // 18 significant digits, as printf's %.18Lg, but independent of the process locale.
-  char buffer[48];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 18);
-  out.append(buffer, result.ptr);
-}
-
 void AppendKey(std::string& out, const char* key) {
   out += ",\"";
   out += key;
@@ -28,6 +20,14 @@ void AppendBool(std::string& out, const char* key, bool value) {
 }
 
 }  // namespace
+
+// Full precision of the extended type for readers in double: 18 significant digits.
+void AppendJsonNumber(std::string& out, long double value) {
+  // 18 significant digits, as printf's %.18Lg, but independent of the process locale.
+  char buffer[48];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 18);
+  out.append(buffer, result.ptr);
+}
 
 void AppendJsonString(std::string& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
@@ -106,7 +106,7 @@ void AppendResultLine(std::string& out, const Request& request, const hydraulics
       AppendKey(out, key);
     }
     if (hasResult) {
-      AppendNumber(out, value);
+      AppendJsonNumber(out, value);
     } else {
       out += "null";
     }

@@ -21,6 +21,9 @@ struct AnswerNotes {
 void AppendResultLine(std::string& out, const Request& request, const hydraulics::ElementOutcome& outcome,
                       const AnswerNotes& notes = {});
 
+// Appends a finite number with 18 significant digits, independent of the process locale.
+void AppendJsonNumber(std::string& out, long double value);
+
 // Appends `text` as a JSON string: quotes, backslashes and control characters escaped; bytes
 // that are not valid UTF-8 become U+FFFD.
 void AppendJsonString(std::string& out, std::string_view text);

@@ -13,6 +13,7 @@
 #include "Answer.h"
 #include "Batch.h"
 #include "Help.h"
+#include "PropertyCommand.h"
 #include "Request.h"
 #include "text/TextFiles.h"
 #include "text/TextStore.h"
@@ -79,6 +80,17 @@ int Element(std::span<const char* const> arguments, const Checks& checks) {
   return 0;
 }
 
+// velmora-calc property: the property dialogs' calculations, with their texts.
+int Property(std::span<const char* const> arguments, const char* argv0) {
+  if (!arguments.empty() && std::string_view(arguments.front()) == "--help") {
+    std::fputs(PropertyHelpText, stdout);
+    return 0;
+  }
+  const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv0);
+  if (!texts) return kFailure;
+  return RunPropertyCommand(arguments, *texts);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -92,6 +104,8 @@ int main(int argc, char** argv) {
     std::printf("velmora-calc %s\n", VELMORA_VERSION);
     return 0;
   }
+  if (command == "property")
+    return Property(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command != "element" && command != "batch") return Usage("unknown command");
   std::span<const char* const> rest(argv + 2, static_cast<std::size_t>(argc - 2));
   const bool noChecks = TakeNoChecks(rest);

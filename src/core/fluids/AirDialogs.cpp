@@ -19,8 +19,17 @@ ResultCaptions Captions(const text::TextStore& texts, std::string_view block, bo
 std::string_view PressureUnitName(int unit) { return units::UnitName(units::PressureUnits(), unit); }
 std::string_view TemperatureUnitName(int unit) { return units::UnitName(units::TemperatureUnits(), unit); }
 
-// The messages of an air refusal: the range texts of the dialog in error boxes, the out-of-range
-// text in an information box.
+std::string StateWord(const text::TextStore& texts, AirPhase phase) {
+  switch (phase) {
+    case AirPhase::Liquid: return Text(texts, kDryAirBlock, "Fluessig");
+    case AirPhase::Solid: return Text(texts, kDryAirBlock, "Fest");
+    case AirPhase::Gas: break;
+  }
+  return Text(texts, kDryAirBlock, "Gas");
+}
+
+}  // namespace
+
 text::Message AirRefusalMessage(const text::TextStore& texts, std::string_view block, AirRefusal refusal) {
   switch (refusal) {
     case AirRefusal::Temperature:
@@ -37,31 +46,21 @@ text::Message AirRefusalMessage(const text::TextStore& texts, std::string_view b
   return RangeMessage(texts, Text(texts, block, "msgOutOfRange"), RangeBox::Information, {});
 }
 
-std::string StateWord(const text::TextStore& texts, AirPhase phase) {
-  switch (phase) {
-    case AirPhase::Liquid: return Text(texts, kDryAirBlock, "Fluessig");
-    case AirPhase::Solid: return Text(texts, kDryAirBlock, "Fest");
-    case AirPhase::Gas: break;
-  }
-  return Text(texts, kDryAirBlock, "Gas");
-}
-
-}  // namespace
-
 DryAirForm DryAirForm::Defaults(text::Edition edition) { return {edition == 'E' ? "1.0" : "1,0", 0, "20", 0}; }
 
 ResultCaptions DryAirResultCaptions(const text::TextStore& texts, bool us) { return Captions(texts, kDryAirBlock, us); }
 
 DryAirDialogOutcome CalculateDryAirDialog(const DryAirForm& form, const text::TextStore& texts, bool us) {
   InputReader reader(texts);
-  const auto p = reader.Pressure({form.pressure, Text(texts, kDryAirBlock, "DruckLabel"), kPressureEdit},
-                                 form.pressureUnit);
-  const auto T = reader.Temperature(
-      {form.temperature, Text(texts, kDryAirBlock, "TemperaturLabel"), kTemperatureEdit}, form.temperatureUnit);
+  const auto p =
+      reader.Pressure({form.pressure, Text(texts, kDryAirBlock, "DruckLabel"), kPressureEdit}, form.pressureUnit);
+  const auto T = reader.Temperature({form.temperature, Text(texts, kDryAirBlock, "TemperaturLabel"), kTemperatureEdit},
+                                    form.temperatureUnit);
   if (reader.Failure()) return {std::nullopt, reader.Failure()};
   if (!p || !T) return {};
   const DryAirOutcome outcome = CalculateDryAir(*T, *p);
-  if (outcome.refusal != AirRefusal::None) return {std::nullopt, AirRefusalMessage(texts, kDryAirBlock, outcome.refusal)};
+  if (outcome.refusal != AirRefusal::None)
+    return {std::nullopt, AirRefusalMessage(texts, kDryAirBlock, outcome.refusal)};
   DryAirDisplay display;
   display.state = StateWord(texts, outcome.phase);
   display.gas = outcome.phase == AirPhase::Gas;
@@ -87,14 +86,15 @@ DryAirDialogOutcome CalculateDryAirDialog(const DryAirForm& form, const text::Te
 MediumTakeOver DryAirTakeOver(const DryAirForm& form, const DryAirDisplay& display, const text::TextStore& texts,
                               bool us) {
   MediumTakeOver takeOver;
-  takeOver.description = StateDescription(Text(texts, kDryAirBlock, "Medium"), form.pressure,
-                                          PressureUnitName(form.pressureUnit), form.temperature,
-                                          TemperatureUnitName(form.temperatureUnit));
+  takeOver.description =
+      StateDescription(Text(texts, kDryAirBlock, "Medium"), form.pressure, PressureUnitName(form.pressureUnit),
+                       form.temperature, TemperatureUnitName(form.temperatureUnit));
   takeOver.gas = display.gas;
   takeOver.density = display.density;
   takeOver.viscosity = display.viscosity;
   takeOver.SetUnits(us);
-  if (display.gas) takeOver.gasData = GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit};
+  if (display.gas)
+    takeOver.gasData = GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit};
   return takeOver;
 }
 
@@ -113,8 +113,8 @@ std::string HumidityCaption(const text::TextStore& texts, HumidityGiven given) {
 
 HumidAirDialogOutcome CalculateHumidAirDialog(const HumidAirForm& form, const text::TextStore& texts, bool us) {
   InputReader reader(texts);
-  const auto p = reader.Pressure({form.pressure, Text(texts, kHumidAirBlock, "DruckLabel"), kPressureEdit},
-                                 form.pressureUnit);
+  const auto p =
+      reader.Pressure({form.pressure, Text(texts, kHumidAirBlock, "DruckLabel"), kPressureEdit}, form.pressureUnit);
   const auto T = reader.Temperature(
       {form.temperature, Text(texts, kHumidAirBlock, "TemperaturLabel"), kTemperatureEdit}, form.temperatureUnit);
   const auto humidity = reader.Number({form.humidity, HumidityCaption(texts, form.given), kHumidityEdit});
@@ -145,12 +145,12 @@ HumidAirDialogOutcome CalculateHumidAirDialog(const HumidAirForm& form, const te
   return {display, std::nullopt};
 }
 
-MediumTakeOver HumidAirTakeOver(const HumidAirForm& form, const HumidAirDisplay& display,
-                                const text::TextStore& texts, bool us) {
+MediumTakeOver HumidAirTakeOver(const HumidAirForm& form, const HumidAirDisplay& display, const text::TextStore& texts,
+                                bool us) {
   MediumTakeOver takeOver;
-  std::string description = StateDescription(Text(texts, kHumidAirBlock, "Medium"), form.pressure,
-                                             PressureUnitName(form.pressureUnit), form.temperature,
-                                             TemperatureUnitName(form.temperatureUnit));
+  std::string description =
+      StateDescription(Text(texts, kHumidAirBlock, "Medium"), form.pressure, PressureUnitName(form.pressureUnit),
+                       form.temperature, TemperatureUnitName(form.temperatureUnit));
   description.pop_back();  // the closing parenthesis comes after the humidity
   description += ", " + Text(texts, kHumidAirBlock, "RelativeFeuchte") + " " + display.relativeHumidity + ")";
   takeOver.description = description;

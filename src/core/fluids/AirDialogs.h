@@ -21,6 +21,10 @@ inline constexpr std::string_view kSaturatedAirBlock = "LuftSattDlg";
 
 inline constexpr const char* kHumidityEdit = "FeuchteEdit";
 
+// The message of an air refusal in the dialog of `block`: the range texts in error boxes (focus on
+// the temperature, the pressure or the humidity), the out-of-range text in an information box.
+text::Message AirRefusalMessage(const text::TextStore& texts, std::string_view block, AirRefusal refusal);
+
 // Dry air: pressure "1,0" bar ("1.0" in 'E'), temperature 20 °C.
 struct DryAirForm {
   std::string pressure;
@@ -32,7 +36,7 @@ struct DryAirForm {
 };
 
 struct DryAirDisplay {
-  std::string state;  // the language's word for gas, liquid or solid
+  std::string state;    // the language's word for gas, liquid or solid
   std::string density;  // empty for a solid, as are the next two
   std::string specificVolume;
   std::string viscosity;
@@ -70,9 +74,9 @@ struct HumidAirForm {
 };
 
 struct HumidAirDisplay {
-  std::string relativeHumidity;  // 1 decimal
-  std::string moistureContent;   // 4 decimals
-  std::string saturationContent;  // 4 decimals, "-" when pₛ lies above p
+  std::string relativeHumidity;    // 1 decimal
+  std::string moistureContent;     // 4 decimals
+  std::string saturationContent;   // 4 decimals, "-" when pₛ lies above p
   std::string degreeOfSaturation;  // 2 decimals, "-" likewise
   std::string moleFraction;        // 3 decimals
   std::string dewPoint;            // °C (US °F), 1 decimal
@@ -101,8 +105,8 @@ HumidAirDialogOutcome CalculateHumidAirDialog(const HumidAirForm& form, const te
 
 // Always gas, with the gas data; the description names pressure, temperature and the relative
 // humidity under the caption of its result.
-MediumTakeOver HumidAirTakeOver(const HumidAirForm& form, const HumidAirDisplay& display,
-                                const text::TextStore& texts, bool us);
+MediumTakeOver HumidAirTakeOver(const HumidAirForm& form, const HumidAirDisplay& display, const text::TextStore& texts,
+                                bool us);
 
 // Saturated air: temperature 80 K.
 struct SaturatedAirForm {

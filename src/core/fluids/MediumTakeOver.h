@@ -19,13 +19,13 @@ struct GasTakeOver {
 };
 
 struct MediumTakeOver {
-  std::string description;  // Eingabe_Medium: name " (" state values with units ")"
-  bool gas = false;         // Radio_gas, else Radio_fluessig
-  std::string density;      // Eingabe_Dichte, as displayed
-  std::string viscosity;    // Eingabe_Viskositaet, dynamic, as displayed
-  int densityUnit = 0;      // ComboBox2: 0 "kg/m³", 8 "lb./cu.ft."
-  int viscosityKind = 0;    // ComboBox5: 0 dynamic
-  int viscosityUnit = 0;    // ComboBox3: 0 "10-6 kg/ms", 5 "cP"
+  std::string description;             // Eingabe_Medium: name " (" state values with units ")"
+  bool gas = false;                    // Radio_gas, else Radio_fluessig
+  std::string density;                 // Eingabe_Dichte, as displayed
+  std::string viscosity;               // Eingabe_Viskositaet, dynamic, as displayed
+  int densityUnit = 0;                 // ComboBox2: 0 "kg/m³", 8 "lb./cu.ft."
+  int viscosityKind = 0;               // ComboBox5: 0 dynamic
+  int viscosityUnit = 0;               // ComboBox3: 0 "10-6 kg/ms", 5 "cP"
   std::optional<GasTakeOver> gasData;  // only for a gas; a liquid leaves the gas fields as they are
 
   // Density and viscosity units of the dialogs: metric (kg/m³, 10⁻⁶ kg/(m·s)) or US (lb./cu.ft., cP).
@@ -33,12 +33,12 @@ struct MediumTakeOver {
 };
 
 // Unit entries of the take-over.
-inline constexpr int kDensityUnitMetric = 0;  // "kg/m³"
-inline constexpr int kDensityUnitUs = 8;      // "lb./cu.ft."
-inline constexpr int kViscosityUnitMetric = 0;  // "10-6 kg/ms"
-inline constexpr int kViscosityUnitUs = 5;      // "cP"
-inline constexpr int kPressureUnitBar = 0;      // "bar"
-inline constexpr int kPressureUnitPsia = 11;    // "psia"
+inline constexpr int kDensityUnitMetric = 0;          // "kg/m³"
+inline constexpr int kDensityUnitUs = 8;              // "lb./cu.ft."
+inline constexpr int kViscosityUnitMetric = 0;        // "10-6 kg/ms"
+inline constexpr int kViscosityUnitUs = 5;            // "cP"
+inline constexpr int kPressureUnitBar = 0;            // "bar"
+inline constexpr int kPressureUnitPsia = 11;          // "psia"
 inline constexpr int kTemperatureUnitCelsius = 0;     // "°C"
 inline constexpr int kTemperatureUnitFahrenheit = 2;  // "degF"
 

@@ -38,8 +38,8 @@ std::optional<long double> InputReader::Temperature(const TypedInput& input, int
 text::Message RangeMessage(const text::TextStore& texts, std::string message, RangeBox box, std::string focus) {
   switch (box) {
     case RangeBox::Information:
-      return {std::move(message), texts.GlobalText(text::global::kInformationCaption),
-              text::MessageIcon::Information, std::move(focus)};
+      return {std::move(message), texts.GlobalText(text::global::kInformationCaption), text::MessageIcon::Information,
+              std::move(focus)};
     case RangeBox::Error:
       return {std::move(message), texts.GlobalText(text::global::kErrorCaption), text::MessageIcon::Error,
               std::move(focus)};

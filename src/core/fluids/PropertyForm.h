@@ -58,12 +58,12 @@ int DecimalsBySize(long double value, int smallest);
 std::string Shown(long double value, int decimals, text::Edition edition);
 
 // The US display units of the dialogs, from their metric results.
-long double UsDensity(long double kgPerCubicMetre);          // lb./cu.ft.
-long double UsSpecificVolume(long double cubicMetrePerKg);   // cu.ft./lb.
-long double UsViscosity(long double microPascalSecond);      // cP
-long double UsPressure(long double bar);                     // psia
-long double FahrenheitOfKelvin(long double kelvin);          // °F = (T − 255.37)·9/5
-long double FahrenheitOfCelsius(long double celsius);        // °F = t·1.8 + 32
+long double UsDensity(long double kgPerCubicMetre);         // lb./cu.ft.
+long double UsSpecificVolume(long double cubicMetrePerKg);  // cu.ft./lb.
+long double UsViscosity(long double microPascalSecond);     // cP
+long double UsPressure(long double bar);                    // psia
+long double FahrenheitOfKelvin(long double kelvin);         // °F = (T − 255.37)·9/5
+long double FahrenheitOfCelsius(long double celsius);       // °F = t·1.8 + 32
 
 // The unit texts that close a result caption.
 struct ResultUnits {

@@ -14,8 +14,7 @@ std::string Text(const text::TextStore& texts, std::string_view block, std::stri
 // Density, specific volume and viscosity of one phase as the water dialogs show them.
 PhaseDisplay ShowPhase(const WaterProperties& properties, bool us, text::Edition edition, bool densityBySize) {
   PhaseDisplay shown;
-  const int densityDecimals =
-      densityBySize ? DecimalsBySize(properties.density, 6) : (properties.density >= 1 ? 3 : 6);
+  const int densityDecimals = densityBySize ? DecimalsBySize(properties.density, 6) : (properties.density >= 1 ? 3 : 6);
   const int volumeDecimals = DecimalsBySize(properties.specificVolume, 6);
   if (us) {
     shown.density = Shown(UsDensity(properties.density), densityDecimals + 1, edition);
@@ -34,9 +33,7 @@ std::string_view TemperatureUnitName(int unit) { return units::UnitName(units::T
 
 }  // namespace
 
-WaterForm WaterForm::Defaults(text::Edition edition) {
-  return {edition == 'E' ? "1.013" : "1,013", 0, "20", 0};
-}
+WaterForm WaterForm::Defaults(text::Edition edition) { return {edition == 'E' ? "1.013" : "1,013", 0, "20", 0}; }
 
 ResultCaptions WaterResultCaptions(const text::TextStore& texts, bool us) {
   return {ResultCaption(texts, Text(texts, kWaterBlock, "Dichte"), ResultUnits::Density(us)),
@@ -51,8 +48,8 @@ text::Message WaterRefusalMessage(const text::TextStore& texts, WaterRefusal ref
 
 WaterDialogOutcome CalculateWaterDialog(const WaterForm& form, const text::TextStore& texts, bool us) {
   InputReader reader(texts);
-  const auto p = reader.Pressure({form.pressure, Text(texts, kWaterBlock, "DruckLabel"), kPressureEdit},
-                                 form.pressureUnit);
+  const auto p =
+      reader.Pressure({form.pressure, Text(texts, kWaterBlock, "DruckLabel"), kPressureEdit}, form.pressureUnit);
   const auto T = reader.Temperature({form.temperature, Text(texts, kWaterBlock, "TemperaturLabel"), kTemperatureEdit},
                                     form.temperatureUnit);
   if (reader.Failure()) return {std::nullopt, reader.Failure()};
@@ -73,14 +70,15 @@ WaterDialogOutcome CalculateWaterDialog(const WaterForm& form, const text::TextS
 MediumTakeOver WaterTakeOver(const WaterForm& form, const WaterDisplay& display, const text::TextStore& texts,
                              bool us) {
   MediumTakeOver takeOver;
-  takeOver.description = StateDescription(Text(texts, kWaterBlock, "Medium"), form.pressure,
-                                          PressureUnitName(form.pressureUnit), form.temperature,
-                                          TemperatureUnitName(form.temperatureUnit));
+  takeOver.description =
+      StateDescription(Text(texts, kWaterBlock, "Medium"), form.pressure, PressureUnitName(form.pressureUnit),
+                       form.temperature, TemperatureUnitName(form.temperatureUnit));
   takeOver.gas = display.gas;
   takeOver.density = display.density;
   takeOver.viscosity = display.viscosity;
   takeOver.SetUnits(us);
-  if (display.gas) takeOver.gasData = GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit};
+  if (display.gas)
+    takeOver.gasData = GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit};
   return takeOver;
 }
 
@@ -92,8 +90,7 @@ std::string ComputedCaption(const text::TextStore& texts, SaturationGiven given,
   if (given == SaturationGiven::Temperature) {
     return ResultCaption(texts, Text(texts, kSaturatedWaterBlock, "Saettigungsdruck"), ResultUnits::Pressure(us));
   }
-  return ResultCaption(texts, Text(texts, kSaturatedWaterBlock, "Saettigungstemperatur"),
-                       ResultUnits::Temperature(us));
+  return ResultCaption(texts, Text(texts, kSaturatedWaterBlock, "Saettigungstemperatur"), ResultUnits::Temperature(us));
 }
 
 ResultCaptions SaturatedWaterResultCaptions(const text::TextStore& texts, bool us) {
@@ -103,7 +100,7 @@ ResultCaptions SaturatedWaterResultCaptions(const text::TextStore& texts, bool u
 }
 
 SaturatedWaterDialogOutcome CalculateSaturatedWaterDialog(const SaturatedWaterForm& form, const text::TextStore& texts,
-                                                    bool us) {
+                                                          bool us) {
   InputReader reader(texts);
   const bool byTemperature = form.given == SaturationGiven::Temperature;
   const char* const edit = byTemperature ? kTemperatureEdit : kPressureEdit;
@@ -115,10 +112,7 @@ SaturatedWaterDialogOutcome CalculateSaturatedWaterDialog(const SaturatedWaterFo
   if (reader.Failure()) return {std::nullopt, reader.Failure()};
   if (!value) return {};
   const SaturatedWaterOutcome outcome = CalculateSaturatedWater(form.given, *value);
-  if (!outcome.state) {
-    return {std::nullopt, RangeMessage(texts, Text(texts, kSaturatedWaterBlock, "msgOutOfRange"),
-                                       RangeBox::Information, edit)};
-  }
+  if (!outcome.state) return {std::nullopt, SaturatedWaterRefusalMessage(texts, form.given)};
   const SaturatedWater& state = *outcome.state;
   const text::Edition edition = texts.edition();
   SaturatedWaterDisplay display;
@@ -133,27 +127,29 @@ SaturatedWaterDialogOutcome CalculateSaturatedWaterDialog(const SaturatedWaterFo
   return {display, std::nullopt};
 }
 
+text::Message SaturatedWaterRefusalMessage(const text::TextStore& texts, SaturationGiven given) {
+  return RangeMessage(texts, Text(texts, kSaturatedWaterBlock, "msgOutOfRange"), RangeBox::Information,
+                      given == SaturationGiven::Temperature ? kTemperatureEdit : kPressureEdit);
+}
+
 MediumTakeOver SaturatedWaterTakeOver(const SaturatedWaterForm& form, const SaturatedWaterDisplay& display,
                                       const text::TextStore& texts, bool us, bool vapour) {
   const bool byTemperature = form.given == SaturationGiven::Temperature;
   MediumTakeOver takeOver;
-  takeOver.description =
-      byTemperature ? StateDescription(Text(texts, kSaturatedWaterBlock, "Medium"), form.temperature,
-                                       TemperatureUnitName(form.temperatureUnit))
-                    : StateDescription(Text(texts, kSaturatedWaterBlock, "Medium"), form.pressure,
-                                       PressureUnitName(form.pressureUnit));
+  takeOver.description = byTemperature ? StateDescription(Text(texts, kSaturatedWaterBlock, "Medium"), form.temperature,
+                                                          TemperatureUnitName(form.temperatureUnit))
+                                       : StateDescription(Text(texts, kSaturatedWaterBlock, "Medium"), form.pressure,
+                                                          PressureUnitName(form.pressureUnit));
   const PhaseDisplay& phase = vapour ? display.vapour : display.liquid;
   takeOver.gas = vapour;
   takeOver.density = phase.density;
   takeOver.viscosity = phase.viscosity;
   takeOver.SetUnits(us);
   if (vapour) {
-    takeOver.gasData =
-        byTemperature
-            ? GasTakeOver{display.computed, us ? kPressureUnitPsia : kPressureUnitBar, form.temperature,
-                          form.temperatureUnit}
-            : GasTakeOver{form.pressure, form.pressureUnit, display.computed,
-                          us ? kTemperatureUnitFahrenheit : kTemperatureUnitCelsius};
+    takeOver.gasData = byTemperature ? GasTakeOver{display.computed, us ? kPressureUnitPsia : kPressureUnitBar,
+                                                   form.temperature, form.temperatureUnit}
+                                     : GasTakeOver{form.pressure, form.pressureUnit, display.computed,
+                                                   us ? kTemperatureUnitFahrenheit : kTemperatureUnitCelsius};
   }
   return takeOver;
 }

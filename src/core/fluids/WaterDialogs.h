@@ -66,8 +66,7 @@ text::Message WaterRefusalMessage(const text::TextStore& texts, WaterRefusal ref
 
 // The take-over of the general dialog: phase from the region, the gas data when gas, the
 // description "water (p unit, t unit)".
-MediumTakeOver WaterTakeOver(const WaterForm& form, const WaterDisplay& display, const text::TextStore& texts,
-                             bool us);
+MediumTakeOver WaterTakeOver(const WaterForm& form, const WaterDisplay& display, const text::TextStore& texts, bool us);
 
 // The inputs of the saturation dialog.
 struct SaturatedWaterForm {
@@ -108,7 +107,11 @@ ResultCaptions SaturatedWaterResultCaptions(const text::TextStore& texts, bool u
 // and specific volumes by size (6 … 3 decimals; US one more and one fewer), viscosities 2 (US 5),
 // the pressure with 5 decimals, the temperature in °C with 1.
 SaturatedWaterDialogOutcome CalculateSaturatedWaterDialog(const SaturatedWaterForm& form, const text::TextStore& texts,
-                                                    bool us);
+                                                          bool us);
+
+// The message of a refusal of the saturation calculation: the out-of-range text in an information
+// box, focus on the edit of the given quantity.
+text::Message SaturatedWaterRefusalMessage(const text::TextStore& texts, SaturationGiven given);
 
 // The take-over of the liquid (vapour false) or of the vapour, with the gas data of the vapour.
 MediumTakeOver SaturatedWaterTakeOver(const SaturatedWaterForm& form, const SaturatedWaterDisplay& display,

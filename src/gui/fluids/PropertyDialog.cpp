@@ -71,7 +71,8 @@ void PropertyDialog::AddTemperatureRow(QGridLayout* grid, int row, std::string_v
 }
 
 void PropertyDialog::ClearResultsOnChange() {
-  for (QLineEdit* edit : findChildren<QLineEdit*>()) connect(edit, &QLineEdit::textChanged, this, [this] { ClearResults(); });
+  for (QLineEdit* edit : findChildren<QLineEdit*>())
+    connect(edit, &QLineEdit::textChanged, this, [this] { ClearResults(); });
   for (QComboBox* list : findChildren<QComboBox*>()) {
     connect(list, &QComboBox::currentIndexChanged, this, [this] { ClearResults(); });
   }

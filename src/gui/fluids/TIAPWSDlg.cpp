@@ -71,8 +71,10 @@ TIAPWSDlg::TIAPWSDlg(const text::TextStore& texts, QWidget* parent)
   connect(takeOver, &QPushButton::clicked, this, &TIAPWSDlg::Uebernehmen1Click);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(info, &QToolButton::clicked, this, [this] {
-    Show({ToStdString(Text("Hinweis")), Texts().GlobalText(text::global::kInformationCaption),
-          text::MessageIcon::Information, {}});
+    Show({ToStdString(Text("Hinweis")),
+          Texts().GlobalText(text::global::kInformationCaption),
+          text::MessageIcon::Information,
+          {}});
   });
   ClearResultsOnChange();
   Present(false);

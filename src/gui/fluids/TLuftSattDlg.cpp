@@ -91,9 +91,9 @@ void TLuftSattDlg::Berechnen1Click() {
   if (outcome.message) Show(*outcome.message);
   if (!outcome.display) return;
   const fluids::SaturatedAirDisplay& d = *outcome.display;
-  const std::string* texts[] = {&d.liquid.density, &d.liquid.specificVolume, &d.liquid.viscosity,
-                                &d.vapour.density, &d.vapour.specificVolume, &d.vapour.viscosity,
-                                &d.bubblePressure, &d.dewPressure};
+  const std::string* texts[] = {
+      &d.liquid.density,        &d.liquid.specificVolume, &d.liquid.viscosity, &d.vapour.density,
+      &d.vapour.specificVolume, &d.vapour.viscosity,      &d.bubblePressure,   &d.dewPressure};
   for (int i = 0; i < 8; ++i) findChild<QLabel*>(kValues[i])->setText(ToQString(*texts[i]));
   shown_ = d;
   findChild<QPushButton*>("FluessigkeitBtn")->setEnabled(true);

@@ -83,13 +83,13 @@ TLuft_feuchtDlg::TLuft_feuchtDlg(const text::TextStore& texts, QWidget* parent)
 }
 
 fluids::HumidAirForm TLuft_feuchtDlg::ReadInputs() const {
-  return {EditText("DruckEdit"),
-          ListIndex("DruckCombo"),
-          EditText("TemperaturEdit"),
-          ListIndex("TemperaturCombo"),
-          ListIndex("FeuchteCombo") == 1 ? fluids::HumidityGiven::MoistureContent
-                                         : fluids::HumidityGiven::RelativeHumidity,
-          EditText(fluids::kHumidityEdit)};
+  return {
+      EditText("DruckEdit"),
+      ListIndex("DruckCombo"),
+      EditText("TemperaturEdit"),
+      ListIndex("TemperaturCombo"),
+      ListIndex("FeuchteCombo") == 1 ? fluids::HumidityGiven::MoistureContent : fluids::HumidityGiven::RelativeHumidity,
+      EditText(fluids::kHumidityEdit)};
 }
 
 void TLuft_feuchtDlg::SetResultCaptions() {
@@ -112,9 +112,9 @@ void TLuft_feuchtDlg::Berechnen1Click() {
   if (outcome.message) Show(*outcome.message);
   if (!outcome.display) return;
   const fluids::HumidAirDisplay& d = *outcome.display;
-  const std::string* values[] = {&d.relativeHumidity, &d.moistureContent, &d.saturationContent,
-                                 &d.degreeOfSaturation, &d.moleFraction, &d.dewPoint,
-                                 &d.density, &d.specificVolume, &d.viscosity};
+  const std::string* values[] = {&d.relativeHumidity, &d.moistureContent, &d.saturationContent, &d.degreeOfSaturation,
+                                 &d.moleFraction,     &d.dewPoint,        &d.density,           &d.specificVolume,
+                                 &d.viscosity};
   for (std::size_t i = 0; i < std::size(kRows); ++i) findChild<QLabel*>(kRows[i].value)->setText(ToQString(*values[i]));
   shown_ = d;
   findChild<QPushButton*>("UebernehmenBtn")->setEnabled(true);

@@ -15,8 +15,8 @@
 namespace velmora::gui {
 namespace {
 
-constexpr const char* kValues[] = {"DichteFluessigWert",      "VolumenFluessigWert", "ViskositaetFluessigWert",
-                                   "DichteDampfWert",         "VolumenDampfWert",    "ViskositaetDampfWert",
+constexpr const char* kValues[] = {"DichteFluessigWert", "VolumenFluessigWert", "ViskositaetFluessigWert",
+                                   "DichteDampfWert",    "VolumenDampfWert",    "ViskositaetDampfWert",
                                    "BerechnetWert"};
 
 }  // namespace
@@ -125,8 +125,9 @@ void TSattdampfDialog::Berechnen1Click() {
   if (outcome.message) Show(*outcome.message);
   if (!outcome.display) return;
   const fluids::SaturatedWaterDisplay& d = *outcome.display;
-  const std::string* texts[] = {&d.liquid.density, &d.liquid.specificVolume, &d.liquid.viscosity, &d.vapour.density,
-                                &d.vapour.specificVolume, &d.vapour.viscosity, &d.computed};
+  const std::string* texts[] = {&d.liquid.density, &d.liquid.specificVolume, &d.liquid.viscosity,
+                                &d.vapour.density, &d.vapour.specificVolume, &d.vapour.viscosity,
+                                &d.computed};
   for (int i = 0; i < 7; ++i) findChild<QLabel*>(kValues[i])->setText(ToQString(*texts[i]));
   shown_ = d;
   findChild<QPushButton*>("FluessigkeitBtn")->setEnabled(true);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "FlatJson.h"
+#include "Request.h"
+
+// One property request of the command line: which property, the state (°C, bar absolute, % or
+// g/kg) and an id.
+namespace velmora::cli {
+
+enum class PropertyKind { None, Water, Saturation, Air, HumidAir, AirSaturation };
+
+// The property named by a command word ("water", "saturation", "air", "humid-air",
+// "air-saturation"); None for any other word.
+PropertyKind PropertyKindNamed(std::string_view name);
+
+struct PropertyRequest {
+  PropertyKind kind = PropertyKind::None;
+  std::optional<long double> P;   // bar absolute
+  std::optional<long double> T;   // °C
+  std::optional<long double> RH;  // relative humidity, %
+  std::optional<long double> X;   // moisture content, g water/kg dry air
+  RequestId id;
+  char error[160] = {};  // why the request is unusable; empty when fine
+
+  bool Failed() const { return error[0] != '\0'; }
+};
+
+// Reads one JSON line {"id": …, "property": "water", "P": …, "T": …}. A problem (malformed JSON,
+// an unknown or duplicate key, a value of the wrong kind, an unknown property, a missing or
+// superfluous state value) goes into request.error; the id is kept whenever it could be read.
+void PropertyRequestFromLine(std::string_view line, FlatObject& scratch, PropertyRequest& request);
+
+// Reads the property word and KEY=VALUE arguments (P, T, RH, X as JSON numbers, id unquoted).
+void PropertyRequestFromArguments(std::string_view property, std::span<const char* const> arguments,
+                                  PropertyRequest& request);
+
+}  // namespace velmora::cli
