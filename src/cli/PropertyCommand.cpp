@@ -133,18 +133,18 @@ constexpr long double kGramsPerKilogram = 1000;
 
 std::optional<text::Message> HumidAir(const text::TextStore& texts, const PropertyRequest& r, JsonWriter& json) {
   const bool byX = r.X.has_value();
-  const fluids::HumidAirOutcome outcome = fluids::CalculateHumidAir(
-      *r.T + kZeroCelsiusInKelvin, *r.P,
-      byX ? fluids::HumidityGiven::MoistureContent : fluids::HumidityGiven::RelativeHumidity,
-      byX ? *r.X / kGramsPerKilogram : *r.RH);
+  const fluids::HumidAirOutcome outcome =
+      fluids::CalculateHumidAir(*r.T + kZeroCelsiusInKelvin, *r.P,
+                                byX ? fluids::HumidityGiven::MoistureContent : fluids::HumidityGiven::RelativeHumidity,
+                                byX ? *r.X / kGramsPerKilogram : *r.RH);
   if (!outcome.state) return fluids::AirRefusalMessage(texts, fluids::kHumidAirBlock, outcome.refusal);
   const fluids::HumidAir& air = *outcome.state;
   json.String("state", AirStateWord(texts, fluids::AirPhase::Gas));
   json.Properties(&air.properties);
   json.Number("relative_humidity", air.relativeHumidity);
   json.Number("x", air.moistureContent * kGramsPerKilogram);
-  json.NumberOrNull("x_s", air.saturationContent ? std::optional(*air.saturationContent * kGramsPerKilogram)
-                                                  : std::nullopt);
+  json.NumberOrNull("x_s",
+                    air.saturationContent ? std::optional(*air.saturationContent * kGramsPerKilogram) : std::nullopt);
   json.NumberOrNull("degree_of_saturation", air.degreeOfSaturation);
   json.Number("mole_fraction", air.moleFraction);
   json.Number("dew_point", air.dewPoint);
@@ -223,7 +223,8 @@ int RunPropertyCommand(std::span<const char* const> arguments, const text::TextS
     return done ? 0 : kRefused;
   }
   if (arguments.empty()) {
-    std::fprintf(stderr, "velmora-calc: property needs a property: water, saturation, air, humid-air, air-saturation\n");
+    std::fprintf(stderr,
+                 "velmora-calc: property needs a property: water, saturation, air, humid-air, air-saturation\n");
     return kUsageError;
   }
   const auto scratch = std::make_unique<PropertyScratch>();

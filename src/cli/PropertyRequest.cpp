@@ -39,7 +39,8 @@ void SetNumber(PropertyRequest& request, std::string_view key, std::string_view 
   const int keyLength = static_cast<int>(key.size() > 40 ? 40 : key.size());
   if (slot == nullptr) return Fail(request, "unknown key \"%.*s\"", keyLength, key.data());
   if (slot->has_value()) return Fail(request, "duplicate key \"%.*s\"", keyLength, key.data());
-  if (!IsJsonNumber(text) || text.size() > kMaxNumberText) return Fail(request, "%.*s: not a number", keyLength, key.data());
+  if (!IsJsonNumber(text) || text.size() > kMaxNumberText)
+    return Fail(request, "%.*s: not a number", keyLength, key.data());
   char buffer[kMaxNumberText + 1];
   std::memcpy(buffer, text.data(), text.size());
   buffer[text.size()] = '\0';
