@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Outcome {
+  std::string out;
+  int status;
+  std::string err;
+};
+
+// Runs `velmora-calc property` with `arguments` (shell words, input redirections allowed).
+Outcome Property(const std::string& arguments) {
+  const std::string errPath = ::testing::TempDir() + "velmora_property_test_stderr.txt";
+  const std::string command = "'" VELMORA_CALC_PATH "' property " + arguments + " 2>'" + errPath + "'";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  Outcome run{{}, -1, {}};
+  if (pipe == nullptr) return run;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  const int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ostringstream err;
+  err << std::ifstream(errPath).rdbuf();
+  run.err = err.str();
+  std::remove(errPath.c_str());
+  return run;
+}
+
+TEST(PropertyCommand, WaterWithItsRegionAndState) {
+  const Outcome r = Property("water P=1.013 T=20");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "{\"region\":1,\"state\":\"flüssig\",\"density\":998.206081032297222,"
+            "\"specific_volume\":0.00100179714289643236,\"dynamic_viscosity\":1001.60533637927599}\n");
+}
+
+TEST(PropertyCommand, RefusedStateExitsWithOneAndTheMessage) {
+  const Outcome r = Property("water P=500 T=850 id=hot");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "{\"id\":\"hot\",\"refused\":\"Der Zustand liegt außerhalb des Gültigkeitsbereichs der Berechnung.\"}\n");
+  EXPECT_EQ(r.err, "Der Zustand liegt außerhalb des Gültigkeitsbereichs der Berechnung.\n");
+  const Outcome cold = Property("air P=1 T=-273.15");
+  EXPECT_EQ(cold.status, 1);
+  EXPECT_EQ(cold.err, "Die Temperatur muss zwischen 60 K und 2000 K liegen.\n");
+}
+
+TEST(PropertyCommand, EachProperty) {
+  const Outcome saturation = Property("saturation T=100");
+  EXPECT_EQ(saturation.status, 0);
+  EXPECT_EQ(saturation.out.rfind("{\"pressure\":1.0141797792131", 0), 0u) << saturation.out;
+  EXPECT_NE(saturation.out.find("\"temperature\":100,\"liquid\":{\"density\":958.35"), std::string::npos);
+  const Outcome solid = Property("air P=5000 T=-203.15");
+  EXPECT_EQ(solid.out, "{\"state\":\"fest\",\"density\":null,\"specific_volume\":null,\"dynamic_viscosity\":null}\n");
+  const Outcome humid = Property("humid-air P=1 T=150 RH=10");
+  EXPECT_EQ(humid.status, 0);
+  EXPECT_NE(humid.out.find("\"x_s\":null,\"degree_of_saturation\":null"), std::string::npos) << humid.out;
+  const Outcome byX = Property("humid-air P=1.013 T=20 X=7.3");
+  EXPECT_NE(byX.out.find("\"x\":7.3,"), std::string::npos) << byX.out;
+  const Outcome air = Property("air-saturation T=-193.15");
+  EXPECT_EQ(air.out.rfind("{\"pressure\":{\"bubble\":1.146", 0), 0u) << air.out;
+}
+
+TEST(PropertyCommand, UnusableArgumentsExitWithTwo) {
+  EXPECT_EQ(Property("water P=1").out, "{\"error\":\"missing T\"}\n");
+  EXPECT_EQ(Property("water P=1").status, 2);
+  EXPECT_EQ(Property("saturation T=100 P=1").status, 2);
+  EXPECT_EQ(Property("humid-air P=1 T=20").status, 2);
+  EXPECT_EQ(Property("steam P=1 T=20").status, 2);
+  EXPECT_EQ(Property("water P=1 T=warm").out, "{\"error\":\"T: not a number\"}\n");
+  EXPECT_EQ(Property("").status, 2);
+  EXPECT_EQ(Property("--batch extra </dev/null").status, 2);
+  EXPECT_EQ(Property("--help").status, 0);
+}
+
+TEST(PropertyCommand, BatchAnswersEveryLineWithItsId) {
+  const std::string input = ::testing::TempDir() + "velmora_property_batch.jsonl";
+  std::ofstream(input) << R"({"id":1,"property":"water","P":1.013,"T":20})" << "\n"
+                       << R"({"id":"s","property":"saturation","P":0.005})" << "\n"
+                       << "not json\n"
+                       << R"({"id":3,"property":"air","P":1,"T":20,"RH":5})" << "\n"
+                       << R"({"id":4,"property":"humid-air","P":1.013,"T":20,"RH":50})";  // no newline
+  const Outcome r = Property("--batch <'" + input + "'");
+  std::remove(input.c_str());
+  EXPECT_EQ(r.status, 0);
+  std::istringstream lines(r.out);
+  std::string line;
+  std::getline(lines, line);
+  EXPECT_EQ(line.rfind("{\"id\":1,\"region\":1,", 0), 0u) << line;
+  std::getline(lines, line);
+  EXPECT_EQ(line, "{\"id\":\"s\",\"refused\":\"Der Wert liegt außerhalb des Gültigkeitsbereichs der Berechnung.\"}");
+  std::getline(lines, line);
+  EXPECT_EQ(line.rfind("{\"error\":", 0), 0u) << line;
+  std::getline(lines, line);
+  EXPECT_EQ(line, "{\"id\":3,\"error\":\"RH: not a value of this property\"}");
+  std::getline(lines, line);
+  EXPECT_EQ(line.rfind("{\"id\":4,\"state\":\"gasförmig\",", 0), 0u) << line;
+  EXPECT_FALSE(std::getline(lines, line));
+}
+
+}  // namespace
