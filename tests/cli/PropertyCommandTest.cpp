@@ -44,7 +44,8 @@ TEST(PropertyCommand, WaterWithItsRegionAndState) {
 TEST(PropertyCommand, RefusedStateExitsWithOneAndTheMessage) {
   const Outcome r = Property("water P=500 T=850 id=hot");
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "{\"id\":\"hot\",\"refused\":\"Der Zustand liegt außerhalb des Gültigkeitsbereichs der Berechnung.\"}\n");
+  EXPECT_EQ(r.out,
+            "{\"id\":\"hot\",\"refused\":\"Der Zustand liegt außerhalb des Gültigkeitsbereichs der Berechnung.\"}\n");
   EXPECT_EQ(r.err, "Der Zustand liegt außerhalb des Gültigkeitsbereichs der Berechnung.\n");
   const Outcome cold = Property("air P=1 T=-273.15");
   EXPECT_EQ(cold.status, 1);
@@ -81,10 +82,13 @@ TEST(PropertyCommand, UnusableArgumentsExitWithTwo) {
 
 TEST(PropertyCommand, BatchAnswersEveryLineWithItsId) {
   const std::string input = ::testing::TempDir() + "velmora_property_batch.jsonl";
-  std::ofstream(input) << R"({"id":1,"property":"water","P":1.013,"T":20})" << "\n"
-                       << R"({"id":"s","property":"saturation","P":0.005})" << "\n"
+  std::ofstream(input) << R"({"id":1,"property":"water","P":1.013,"T":20})"
+                       << "\n"
+                       << R"({"id":"s","property":"saturation","P":0.005})"
+                       << "\n"
                        << "not json\n"
-                       << R"({"id":3,"property":"air","P":1,"T":20,"RH":5})" << "\n"
+                       << R"({"id":3,"property":"air","P":1,"T":20,"RH":5})"
+                       << "\n"
                        << R"({"id":4,"property":"humid-air","P":1.013,"T":20,"RH":50})";  // no newline
   const Outcome r = Property("--batch <'" + input + "'");
   std::remove(input.c_str());

@@ -16,8 +16,8 @@ const text::TextStore& German() { return testing_support::Texts('D'); }
 
 // Every text of the five dialogs' blocks is filled in all four languages.
 TEST(PropertyTexts, EveryKeyInEveryEdition) {
-  for (const std::string_view block : {kWaterBlock, kSaturatedWaterBlock, kDryAirBlock, kHumidAirBlock,
-                                       kSaturatedAirBlock}) {
+  for (const std::string_view block :
+       {kWaterBlock, kSaturatedWaterBlock, kDryAirBlock, kHumidAirBlock, kSaturatedAirBlock}) {
     std::ifstream file(std::string(VELMORA_SOURCE_DIR) + "/data/texts/forms/" + std::string(block) + ".tsv");
     ASSERT_TRUE(file.good()) << block;
     int keys = 0;
@@ -63,21 +63,21 @@ TEST(PropertyDialogs, Messages) {
       {"saturationLowPressure",
        CalculateSaturatedWaterDialog({SaturationGiven::Pressure, "20", 0, "0,005", 0}, t, false).message,
        "msgOutOfRange", kSaturatedWaterBlock, Information, "Information", "DruckEdit"},
-      {"dryAirTooHot", CalculateDryAirDialog(DryAir("1", "2100", 1), t, false).message, "msgTemperature",
-       kDryAirBlock, Error, "Fehler", "TemperaturEdit"},
+      {"dryAirTooHot", CalculateDryAirDialog(DryAir("1", "2100", 1), t, false).message, "msgTemperature", kDryAirBlock,
+       Error, "Fehler", "TemperaturEdit"},
       {"dryAirAtZeroKelvin", CalculateDryAirDialog(DryAir("1", "0", 1), t, false).message, "msgTemperature",
        kDryAirBlock, Error, "Fehler", "TemperaturEdit"},
       {"dryAirPressure", CalculateDryAirDialog(DryAir("20001", "20"), t, false).message, "msgPressure", kDryAirBlock,
        Error, "Fehler", "DruckEdit"},
-      {"humidTemperature", CalculateHumidAirDialog(HumidAir("1", "201", HumidityGiven::RelativeHumidity, "50"), t,
-                                                   false).message,
+      {"humidTemperature",
+       CalculateHumidAirDialog(HumidAir("1", "201", HumidityGiven::RelativeHumidity, "50"), t, false).message,
        "msgTemperature", kHumidAirBlock, Error, "Fehler", "TemperaturEdit"},
       {"humidTooMoist",
        CalculateHumidAirDialog(HumidAir("1", "20", HumidityGiven::MoistureContent, "0,1"), t, false).message,
        "msgHumidity", kHumidAirBlock, Error, "Fehler", "FeuchteEdit"},
-      {"humidInvalid", CalculateHumidAirDialog(HumidAir("1", "20", HumidityGiven::MoistureContent, "x"), t, false)
-                           .message,
-       nullptr, kHumidAirBlock, Error, "Fehler", "FeuchteEdit"},
+      {"humidInvalid",
+       CalculateHumidAirDialog(HumidAir("1", "20", HumidityGiven::MoistureContent, "x"), t, false).message, nullptr,
+       kHumidAirBlock, Error, "Fehler", "FeuchteEdit"},
       {"saturatedAirAtCritical", CalculateSaturatedAirDialog({"132,5", 1}, t, false).message, "msgOutOfRange",
        kSaturatedAirBlock, Information, "Information", "TemperaturEdit"},
   };
@@ -101,8 +101,7 @@ TEST(PropertyDialogs, ReadingAndShowing) {
   EXPECT_EQ(point.density, comma.density);
   EXPECT_EQ(comma.specificVolume, "0,001002");
   EXPECT_EQ(comma.viscosity, "1001,61");
-  EXPECT_EQ(CalculateWaterDialog(Water("1.013", "20"), testing_support::Texts('E'), false).display->density,
-            "998.206");
+  EXPECT_EQ(CalculateWaterDialog(Water("1.013", "20"), testing_support::Texts('E'), false).display->density, "998.206");
   const SaturatedWaterForm reaumur{SaturationGiven::Temperature, "80", 3, "", 0};
   EXPECT_EQ(CalculateSaturatedWaterDialog(reaumur, German(), false).display->computed, "1,01418");
   // US: psia (1.01418/0.068947581976), lb./cu.ft. with one decimal more (958.354/16.0184655), cP with 5.

@@ -37,6 +37,7 @@ TIAPWSDlg::TIAPWSDlg(const text::TextStore& texts, QWidget* parent)
   inputs->addWidget(Caption("Bereich", "Bereich"), 2, 0, Qt::AlignTop);
   inputs->addWidget(Caption("Bereich1", "Bereich1"), 2, 1, 1, 3);
   inputs->addWidget(Caption("Bereich2", "Bereich2"), 3, 1, 1, 3);
+  inputs->setColumnStretch(4, 1);  // the edits keep their width
   layout->addLayout(inputs);
 
   auto* results = new QGridLayout;

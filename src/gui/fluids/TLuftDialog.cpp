@@ -21,6 +21,7 @@ TLuftDialog::TLuftDialog(const text::TextStore& texts, QWidget* parent)
   inputs->addWidget(Caption("BereichDruck", "BereichDruck"), 0, 3);
   AddTemperatureRow(inputs, 1, "TemperaturLabel");
   inputs->addWidget(Caption("BereichTemperatur", "BereichTemperatur"), 1, 3);
+  inputs->setColumnStretch(4, 1);  // the edits keep their width
   layout->addLayout(inputs);
 
   auto* results = new QGridLayout;

@@ -30,6 +30,7 @@ TLuftSattDlg::TLuftSattDlg(const text::TextStore& texts, QWidget* parent)
   inputs->addWidget(Value("SiededruckWert"), 1, 2);
   inputs->addWidget(Caption("TaudruckTitel", {}), 2, 0, 1, 2);
   inputs->addWidget(Value("TaudruckWert"), 2, 2);
+  inputs->setColumnStretch(4, 1);  // the edits keep their width
   layout->addLayout(inputs);
 
   auto* results = new QGridLayout;

@@ -47,6 +47,7 @@ TLuft_feuchtDlg::TLuft_feuchtDlg(const text::TextStore& texts, QWidget* parent)
   kind->addItems({Text("Feuchte0"), Text("Feuchte1")});
   inputs->addWidget(kind, 2, 0);
   inputs->addWidget(MakeEdit(this, fluids::kHumidityEdit), 2, 1);
+  inputs->setColumnStretch(4, 1);  // the edits keep their width
   layout->addLayout(inputs);
 
   auto* results = new QGridLayout;

@@ -50,6 +50,7 @@ TSattdampfDialog::TSattdampfDialog(const text::TextStore& texts, QWidget* parent
   inputs->addWidget(Caption("BereichDruck", "BereichDruck"), 1, 3);
   inputs->addWidget(Caption("BerechnetTitel", {}), 2, 0, 1, 2);
   inputs->addWidget(Value("BerechnetWert"), 2, 2);
+  inputs->setColumnStretch(4, 1);  // the edits keep their width
   layout->addLayout(inputs);
 
   auto* results = new QGridLayout;
