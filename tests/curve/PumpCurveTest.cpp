@@ -78,6 +78,8 @@ TEST(PumpCurve, RefusedPumpCurves) {
       {"three points, two flows", {{0, 20}, {0, 19}, {10, 15}}, PumpProblem::TooFewPoints},
       {"rising", {{0, 10}, {10, 20}, {20, 30}}, PumpProblem::Rising},
       {"flat is a pump", {{0, 20}, {10, 20}, {20, 20}}, PumpProblem::None},
+      {"rising at shut-off", {{0, 20}, {10, 22}, {20, 15}}, PumpProblem::Rising},
+      {"flat at shut-off, rounded", {{0, 30}, {20, 27.778L}, {40, 21.111L}, {60, 10}}, PumpProblem::None},
   };
   for (const auto& c : cases) {
     const PumpFit fit = FitPumpCurve(c.points, HeadUnit::Metre, LossUnit{});

@@ -17,6 +17,9 @@ constexpr long double kStandardGravity = 9.80665L;
 constexpr long double kPascalPerBar = 100000.0L;
 // The least-squares fit is exact to about this share of its coefficients.
 constexpr long double kFitSlack = 1e-9L;
+// A fitted pump curve may rise by this share of its largest value: the rounding of the points
+// given (a flat curve at shut-off typed with three decimals) is no rise.
+constexpr long double kRiseSlack = 1e-3L;
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r") == std::string_view::npos; }
 
@@ -87,9 +90,40 @@ long double Interpolated(const std::vector<CurvePoint>& points, long double flow
   return lower.loss + (flow - lower.flow) * (upper.loss - lower.loss) / (upper.flow - lower.flow);
 }
 
+// The x where the fitted curve may turn between its ends (x = −1 and 1), in order.
+std::vector<long double> Turns(const PumpCurve& curve) {
+  std::vector<long double> xs = {-1};
+  if (curve.c2 != 0) {
+    const long double vertex = -curve.c1 / (2 * curve.c2);
+    if (vertex > -1 && vertex < 1) xs.push_back(vertex);
+  }
+  xs.push_back(1);
+  return xs;
+}
+
+long double ValueAtX(const PumpCurve& curve, long double x) { return curve.c0 + x * (curve.c1 + x * curve.c2); }
+
+// The largest rise of the fitted curve with the flow between its lowest and highest flow.
+long double Rise(const PumpCurve& curve) {
+  const std::vector<long double> xs = Turns(curve);
+  long double rise = 0;
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    for (std::size_t j = i + 1; j < xs.size(); ++j) {
+      rise = std::max(rise, ValueAtX(curve, xs[j]) - ValueAtX(curve, xs[i]));
+    }
+  }
+  return rise;
+}
+
+long double Largest(const PumpCurve& curve) {
+  long double largest = 0;
+  for (const long double x : Turns(curve)) largest = std::max(largest, std::fabs(ValueAtX(curve, x)));
+  return largest;
+}
+
 }  // namespace
 
-PumpPoints ParsePumpLines(std::string_view text) {
+PumpPoints ParsePumpLines(std::string_view text, bool headingAllowed) {
   PumpPoints result;
   const std::vector<std::string_view> lines = Split(text, '\n');
   bool first = true;
@@ -104,9 +138,10 @@ PumpPoints ParsePumpLines(std::string_view text) {
       result.points.push_back(*point);
     } else {
       // A first line without any number is the heading a spreadsheet copies along.
-      const bool heading = first && std::none_of(cells.begin(), cells.end(), [](std::string_view cell) {
-                             return !IsBlank(cell) && units::ParseNumber(cell).has_value();
-                           });
+      const bool heading =
+          headingAllowed && first && std::none_of(cells.begin(), cells.end(), [](std::string_view cell) {
+            return !IsBlank(cell) && units::ParseNumber(cell).has_value();
+          });
       if (!heading) return Refused(static_cast<int>(i + 1), line);
     }
     first = false;
@@ -176,9 +211,7 @@ PumpFit FitPumpCurve(std::span<const PumpPoint> points, HeadUnit unit, const Los
   curve.c0 = c[0];
   curve.c1 = c[1];
   curve.c2 = c[2];
-  // The slope c1 + 2·c2·x is linear in x: its largest value between the points is at one end.
-  const long double slack = kFitSlack * std::max({std::fabs(c[0]), std::fabs(c[1]), std::fabs(c[2])});
-  if (std::max(c[1] - 2 * c[2], c[1] + 2 * c[2]) > slack) {
+  if (Rise(curve) > kRiseSlack * Largest(curve)) {
     fit.problem = PumpProblem::Rising;
     return fit;
   }

@@ -34,8 +34,9 @@ struct PumpPoints {
 };
 
 // Lines of "flow<tab>head" or "flow;head", as typed or pasted from a spreadsheet; numbers with a
-// decimal point or comma; empty lines and empty trailing cells are skipped.
-PumpPoints ParsePumpLines(std::string_view text);
+// decimal point or comma; empty lines and empty trailing cells are skipped. With headingAllowed a
+// first line without any number is taken as the heading a spreadsheet copies along.
+PumpPoints ParsePumpLines(std::string_view text, bool headingAllowed = true);
 // Pairs "Q1:H1,Q2:H2,…" with decimal points, as the command line takes them.
 PumpPoints ParsePumpPairs(std::string_view text);
 
@@ -72,7 +73,8 @@ struct PumpFit {
 
 // The least-squares quadratic through the points (their heads converted into losses). Refused
 // with fewer than three different flows, and when the fitted pressure rises with the flow
-// anywhere between the lowest and the highest flow given, as no pump curve does.
+// (dH/dQ > 0) between the lowest and the highest flow given, as a pump's does not: by more than
+// 0.1 % of its largest value, so that a flat start typed with rounded figures passes.
 PumpFit FitPumpCurve(std::span<const PumpPoint> points, HeadUnit unit, const LossUnit& loss);
 
 struct OperatingPoint {
