@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/ElementLayout.h"
+#include "curve/CurveCommand.h"
 #include "elements/TBtnBottomDlg.h"
 #include "fluids/TGaswarnungDlg.h"
 #include "hydraulics/CalculateElement.h"
@@ -24,6 +25,7 @@
 #include "main/FormBinding.h"
 #include "main/MediumPanel.h"
 #include "mainform/CalculateCommand.h"
+#include "results/ResultsGrid.h"
 #include "results/TAusgabe_Fenster.h"
 #include "settings/QtSettingsStore.h"
 #include "settings/ReadSettings.h"
@@ -57,6 +59,7 @@ TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidge
   selection_ = new TBtnBottomDlg(texts_, programFolder_, this);
   gasNotes_ = new TGaswarnungDlg(texts_, this);
   settingsDialog_ = new TEinstellungenDlg(texts_, this);
+  curve_ = new CurveCommand(texts_, this);
   projectDialogs_ = MakeProjectDialogs();
   settingsFile_ = UserSettingsFile(texts_.GlobalText(text::global::kSettingsKey));
   ConnectCommands();
@@ -117,6 +120,7 @@ void TMyWindow::ConnectCommands() {
   on("Rohrleitungselementwhlen1", [this] { ChooseElement(); });
   on("Berechnen2", [this] { Calculate(); });
   on("Einstellungen2", [this] { OpenSettings(); });
+  on("Druckverlustkurve1", [this] { OpenCurve(); });
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
                        QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));
@@ -336,6 +340,12 @@ void TMyWindow::OpenSettings() {
   results_->SetDisplayOptions(settings_.display);  // converts the table when metric/US changed
   session_.Appearance().us = settings_.display.us;
   results_->setWindowTitle(ProjectCaption());
+}
+
+void TMyWindow::OpenCurve() {
+  // The curve recalculates the table as the results window shows it, with the medium of the inputs.
+  curve_->Run({&session_.Table(), ReadForm(), results_->DisplayOptions().us, results_->windowTitle(),
+               results_->Grid()->font()});
 }
 
 void TMyWindow::closeEvent(QCloseEvent* event) {

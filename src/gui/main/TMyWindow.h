@@ -20,6 +20,7 @@ class QLineEdit;
 namespace velmora::gui {
 
 class AdditionalPanel;
+class CurveCommand;
 class ElementPanel;
 class MediumPanel;
 class TAusgabe_Fenster;
@@ -50,6 +51,8 @@ class TMyWindow : public QMainWindow {
 
   TAusgabe_Fenster* ResultsWindow() const { return results_; }
   TBtnBottomDlg* SelectionDialog() const { return selection_; }
+  // The curve command: its range dialog and curve window.
+  CurveCommand* Curve() const { return curve_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
   std::optional<QString> ProjectPath() const;
@@ -98,6 +101,7 @@ class TMyWindow : public QMainWindow {
   void ReadUserSettings();
   void WriteUserSettings();
   void OpenSettings();
+  void OpenCurve();
 
   // Project: every command runs on the session, then the windows show the project as it is now.
   std::unique_ptr<project::ProjectDialogs> MakeProjectDialogs();
@@ -130,6 +134,7 @@ class TMyWindow : public QMainWindow {
   TBtnBottomDlg* selection_ = nullptr;
   TGaswarnungDlg* gasNotes_ = nullptr;
   TEinstellungenDlg* settingsDialog_ = nullptr;
+  CurveCommand* curve_ = nullptr;
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
