@@ -12,6 +12,7 @@
 
 #include "Answer.h"
 #include "Batch.h"
+#include "Curve.h"
 #include "Help.h"
 #include "Request.h"
 #include "text/TextFiles.h"
@@ -79,6 +80,18 @@ int Element(std::span<const char* const> arguments, const Checks& checks) {
   return 0;
 }
 
+// velmora-calc curve: the texts first, for its messages.
+int Curve(std::span<const char* const> arguments, const char* argv0) {
+  const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv0);
+  if (!texts) return kFailure;
+  std::string out;
+  std::string err;
+  const int status = RunCurve(arguments, *texts, out, err);
+  std::fputs(err.c_str(), stderr);
+  if (!WriteAll(out)) return kFailure;
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -92,6 +105,8 @@ int main(int argc, char** argv) {
     std::printf("velmora-calc %s\n", VELMORA_VERSION);
     return 0;
   }
+  if (command == "curve")
+    return Curve(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command != "element" && command != "batch") return Usage("unknown command");
   std::span<const char* const> rest(argv + 2, static_cast<std::size_t>(argc - 2));
   const bool noChecks = TakeNoChecks(rest);
