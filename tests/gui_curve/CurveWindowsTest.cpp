@@ -182,7 +182,8 @@ TEST_F(CurveWindows, PumpCurveGivesTheOperatingPoint) {
   EXPECT_NEAR(losses.FromHead(point.head), point.loss, 1e-12L);
   EXPECT_GT(point.flow, 20);
   EXPECT_LT(point.flow, 60);
-  EXPECT_EQ(Find<QLabel>(curveWindow, "LabelOperatingPoint")->text().left(15), "Betriebspunkt: ");
+  EXPECT_TRUE(Find<QLabel>(curveWindow, "LabelOperatingPoint")->text().startsWith("Betriebspunkt:\nQ = "));
+  EXPECT_TRUE(curveWindow.PageLines().back().startsWith("Betriebspunkt: Q = "));  // one line on the page
   EXPECT_FALSE(curveWindow.CurrentDiagram().pump.empty());
   EXPECT_TRUE(curveWindow.CurrentDiagram().operatingPoint);
 

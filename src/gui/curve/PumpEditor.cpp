@@ -87,9 +87,9 @@ void PumpEditor::SetUnits(const QString& flowUnit, const QString& axisUnit) {
 void PumpEditor::UpdateHeadings() {
   const auto text = [this](const char* key) { return texts_.FormText(curve::kCurveWindowBlock, key); };
   const bool metres = unit_->currentIndex() != 1;
-  // Word and unit on two lines: the panel is narrow.
+  // Each word and the unit on a line of its own: the panel is narrow.
   const auto heading = [](const std::string& word, const QString& unit) {
-    return ToQString(word) + "\n(" + unit + ")";
+    return ToQString(word).replace(' ', '\n') + "\n(" + unit + ")";
   };
   table_->setHorizontalHeaderLabels({heading(text("wFlow"), flowUnit_),
                                      heading(text(metres ? "wHead" : "wLoss"), metres ? kMetre : unit_->itemText(1))});
@@ -127,8 +127,13 @@ curve::HeadUnit PumpEditor::Unit() const {
   return unit_->currentIndex() == 1 ? curve::HeadUnit::AxisUnit : curve::HeadUnit::Metre;
 }
 
-void PumpEditor::ShowResult(const QString& text) { result_->setText(text); }
+void PumpEditor::ShowResult(const QString& text) {
+  resultLine_ = text;
+  // One quantity a line, so that no unit is broken in two.
+  QString shown = text;
+  result_->setText(shown.replace(", ", "\n").replace(": Q", ":\nQ"));
+}
 
-QString PumpEditor::Result() const { return result_->text(); }
+QString PumpEditor::Result() const { return resultLine_; }
 
 }  // namespace velmora::gui

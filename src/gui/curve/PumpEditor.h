@@ -33,7 +33,7 @@ class PumpEditor : public QGroupBox {
   void Fill(const std::vector<curve::PumpPoint>& points);
   curve::HeadUnit Unit() const;
 
-  // The operating point found, or why there is none; empty to clear.
+  // The operating point found, or why there is none, as one line; empty to clear.
   void ShowResult(const QString& text);
   QString Result() const;
 
@@ -54,6 +54,7 @@ class PumpEditor : public QGroupBox {
   QPushButton* apply_ = nullptr;   // BtnApply
   QPushButton* clear_ = nullptr;   // BtnClear
   QLabel* result_ = nullptr;       // LabelOperatingPoint
+  QString resultLine_;
   QString flowUnit_ = "m³/h";
 };
 
