@@ -7,6 +7,8 @@ const char* const UsageText =
     "       velmora-calc batch [--no-checks] < requests.jsonl > results.jsonl\n"
     "       velmora-calc property water|saturation|air|humid-air|air-saturation KEY=VALUE ...\n"
     "       velmora-calc property --batch < states.jsonl > properties.jsonl\n"
+    "       velmora-calc curve FILE --from A --to B [--points N] [--unit U] [--us]\n"
+    "                          [--format csv|json] [--pump Q1:H1,Q2:H2,...] [medium options]\n"
     "       velmora-calc --help\n";
 
 const char* const HelpText = R"(velmora-calc - pressure loss of one pipeline element, from the command line
@@ -21,6 +23,9 @@ USAGE
                          density and viscosity of water, steam and air as
                          the property dialogs calculate them (velmora-calc
                          property --help)
+  velmora-calc curve FILE --from A --to B [options]
+                         the system curve of a project file: its pressure loss
+                         at flows from A to B (see SYSTEM CURVE)
   velmora-calc --help    this text
   velmora-calc --version the program version
 
@@ -110,6 +115,71 @@ OUTPUT KEYS (one JSON object per line)
   LaminarWarning, RangeNote and GasLimit false. Numbers have 18 significant
   digits.
 
+SYSTEM CURVE
+  velmora-calc curve FILE --from A --to B [--points N] [--unit U] [--us]
+      [--format csv|json] [--pump Q1:H1,Q2:H2,...]
+      [--density RHO] [--viscosity ETA]
+      [--gas --inlet-pressure P --inlet-temperature T1 --outlet-temperature T2]
+
+  Every element column of the project's results table is calculated again at
+  N flows evenly from A to B (both included) and the losses are summed, as the
+  program's curve window does: the same numbers. Each element keeps its kind,
+  count, dimensions, roughness, two-way option, the stored zeta of the lyre
+  bend and the venturi nozzle and the branch share of the tees; the medium is
+  the one of the options. At a flow of 0 every element's loss is 0 except a
+  height difference, whose static pressure change stands at every flow.
+
+  FILE                   a project file (.vlm), any of its formats and editions;
+                         a table in US units is read back in metric units
+  --from A, --to B       the flow range in the flow unit (required); A not
+                         negative, B greater than A
+  --points N             number of points, default 20; fewer than 2 give 10,
+                         at most 9999
+  --unit U               flow unit of A, B and the output, default m³/h; one
+                         of m³/h, m³/min, m³/s, l/min, l/s, cu.ft./hr,
+                         cu.ft./min, cu.ft./s, petr.bl./hr, petr.bl./day,
+                         gal/hr, gal/min, gal/s (m3/h, m3/min, m3/s for m³)
+  --us                   the loss in psi instead of bar
+  --format csv|json      output format, default csv
+  --pump Q1:H1,...       a pump curve: three or more points of flow (in the
+                         flow unit) and head (in m), decimal points; a
+                         least-squares quadratic through them gives the
+                         operating point where it meets the system curve
+                         (interpolated linearly between its points), sought
+                         within the range and within the pump's flows. A
+                         pump curve with fewer than three different flows,
+                         a pair that is not two numbers, or one that rises
+                         with the flow between its points is refused.
+  --density RHO          density in kg/m³, default 998.2 (water)
+  --viscosity ETA        dynamic viscosity in 10^-6 kg/(m·s), default 1002
+  --gas                  the medium is a gas (default: a liquid); needs
+  --inlet-pressure P     absolute inlet pressure in bar
+  --inlet-temperature T1 inlet temperature in K
+  --outlet-temperature T2
+                         outlet temperature in K
+  Options may also be written --name=value.
+
+  CSV output: a heading line, flow (<unit>),loss (bar) or with --us
+  flow (<unit>),loss (psi), then one line per point: flow and summed loss,
+  comma-separated, decimal points, 18 significant digits. With --pump a second
+  section follows after one empty line: the heading line
+  operating flow (<unit>),operating loss (bar),operating head (m)
+  and one line with the three numbers, or three empty fields (,,) when the
+  curves do not meet in the range.
+
+  JSON output: {"points": [[flow, loss], ...]} in the same units and digits,
+  with --pump also
+  "operating_point": {"flow": ..., "loss": ..., "head": ...}, or null when the
+  curves do not meet.
+
+  Messages come from the language texts of the program's folder and go to
+  standard error: a file that cannot be read or is no valid project, a table
+  without elements, an element whose gas loss exceeds half the inlet pressure
+  or that cannot be calculated at some flow (with its element number and the
+  flow), a curve that stays below 10^-7 bar (psi), and, for a curve, the note
+  that the flow changes between laminar and turbulent in the range (the curve
+  is written all the same).
+
 BATCH MODE
   Each line is one flat JSON object; nested objects and arrays are refused.
   A line that cannot be used gets an output line with Error, and the batch
@@ -135,6 +205,16 @@ EXIT STATUS
     1  the language texts could not be read (no line is read), or the input
        could not be read or the output not be written
     2  an argument other than --no-checks
+  curve
+    0  the curve is written (a note may stand on standard error)
+    1  the file cannot be read or is no valid project, the table has no
+       element, or no curve came about (gas limit, calculation error, a curve
+       of zero); nothing on standard output; or the language texts could
+       not be read
+    2  unusable options: a missing file or range, an unknown or repeated
+       option, a value that is not a number, an empty or inverted range, a
+       negative start, too many points, an unknown unit or format, a medium
+       not above zero, gas data without --gas, or a refused pump curve
   2 also for no or an unknown command. --help and --version exit with 0.
 
 EXAMPLES
@@ -148,6 +228,8 @@ EXAMPLES
     '{"id":"pipe","ElementGroup":1,"ElementKind":1,"Input1":100,"Input2":50,"VolumeFlow":36,"Density":998.2,"Viscosity":1002}' \
     '{"id":"bend","ElementGroup":4,"ElementKind":1,"Input1":100,"Input2":150,"Input3":90,"VolumeFlow":36,"Density":998.2,"Viscosity":1002}' \
     | velmora-calc batch
+
+  velmora-calc curve plant.vlm --from 0 --to 60 --points 13 --pump 0:30,30:25,60:10
 )";
 
 }  // namespace velmora::cli

@@ -12,6 +12,7 @@
 
 #include "Answer.h"
 #include "Batch.h"
+#include "Curve.h"
 #include "Help.h"
 #include "PropertyCommand.h"
 #include "Request.h"
@@ -91,6 +92,18 @@ int Property(std::span<const char* const> arguments, const char* argv0) {
   return RunPropertyCommand(arguments, *texts);
 }
 
+// velmora-calc curve: the texts first, for its messages.
+int Curve(std::span<const char* const> arguments, const char* argv0) {
+  const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv0);
+  if (!texts) return kFailure;
+  std::string out;
+  std::string err;
+  const int status = RunCurve(arguments, *texts, out, err);
+  std::fputs(err.c_str(), stderr);
+  if (!WriteAll(out)) return kFailure;
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -106,6 +119,8 @@ int main(int argc, char** argv) {
   }
   if (command == "property")
     return Property(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
+  if (command == "curve")
+    return Curve(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command != "element" && command != "batch") return Usage("unknown command");
   std::span<const char* const> rest(argv + 2, static_cast<std::size_t>(argc - 2));
   const bool noChecks = TakeNoChecks(rest);

@@ -62,7 +62,7 @@ const MenuDefinition kMenus[] = {
       {"Stoffdatenbankbearbeiten1", kLater}}},
     {"Berechnen1",
      {{"Berechnen2"},
-      {"Druckverlustkurve1", kLater},
+      {"Druckverlustkurve1"},
       {"-"},
       {"Nennweite1", kLater},
       {"NennweiteGase1", kLater},

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/ElementLayout.h"
+#include "curve/CurveCommand.h"
 #include "elements/TBtnBottomDlg.h"
 #include "fluids/TGaswarnungDlg.h"
 #include "fluids/TIAPWSDlg.h"
@@ -29,6 +30,7 @@
 #include "main/FormBinding.h"
 #include "main/MediumPanel.h"
 #include "mainform/CalculateCommand.h"
+#include "results/ResultsGrid.h"
 #include "results/TAusgabe_Fenster.h"
 #include "settings/QtSettingsStore.h"
 #include "settings/ReadSettings.h"
@@ -62,6 +64,7 @@ TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidge
   selection_ = new TBtnBottomDlg(texts_, programFolder_, this);
   gasNotes_ = new TGaswarnungDlg(texts_, this);
   settingsDialog_ = new TEinstellungenDlg(texts_, this);
+  curve_ = new CurveCommand(texts_, this);
   projectDialogs_ = MakeProjectDialogs();
   settingsFile_ = UserSettingsFile(texts_.GlobalText(text::global::kSettingsKey));
   ConnectCommands();
@@ -127,6 +130,7 @@ void TMyWindow::ConnectCommands() {
   on("StoffdatenLuft1", [this] { OpenPropertyDialog(dryAirDialog_); });
   on("StoffdatenfeuchteLuft1", [this] { OpenPropertyDialog(humidAirDialog_); });
   on("StoffdatenLuftSttigungszustand1", [this] { OpenPropertyDialog(saturatedAirDialog_); });
+  on("Druckverlustkurve1", [this] { OpenCurve(); });
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
                        QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));
@@ -365,6 +369,12 @@ void TMyWindow::ApplyMediumTakeOver(const fluids::MediumTakeOver& takeOver) {
   fluids::WriteTakeOver(takeOver, form);
   WriteForm(form);
   findChild<QLineEdit*>("Eingabe_Medium")->setFocus();
+}
+
+void TMyWindow::OpenCurve() {
+  // The curve recalculates the table as the results window shows it, with the medium of the inputs.
+  curve_->Run({&session_.Table(), ReadForm(), results_->DisplayOptions().us, results_->windowTitle(),
+               results_->Grid()->font()});
 }
 
 void TMyWindow::closeEvent(QCloseEvent* event) {

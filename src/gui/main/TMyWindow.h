@@ -21,6 +21,7 @@ class QLineEdit;
 namespace velmora::gui {
 
 class AdditionalPanel;
+class CurveCommand;
 class ElementPanel;
 class MediumPanel;
 class TAusgabe_Fenster;
@@ -59,6 +60,8 @@ class TMyWindow : public QMainWindow {
 
   TAusgabe_Fenster* ResultsWindow() const { return results_; }
   TBtnBottomDlg* SelectionDialog() const { return selection_; }
+  // The curve command: its range dialog and curve window.
+  CurveCommand* Curve() const { return curve_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
   std::optional<QString> ProjectPath() const;
@@ -110,6 +113,7 @@ class TMyWindow : public QMainWindow {
   // Creates a property dialog on first use, then shows it modally for the display units chosen.
   template <typename Dialog>
   void OpenPropertyDialog(Dialog*& dialog);
+  void OpenCurve();
 
   // Project: every command runs on the session, then the windows show the project as it is now.
   std::unique_ptr<project::ProjectDialogs> MakeProjectDialogs();
@@ -147,6 +151,7 @@ class TMyWindow : public QMainWindow {
   TLuftDialog* dryAirDialog_ = nullptr;
   TLuft_feuchtDlg* humidAirDialog_ = nullptr;
   TLuftSattDlg* saturatedAirDialog_ = nullptr;
+  CurveCommand* curve_ = nullptr;
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
