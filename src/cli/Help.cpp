@@ -5,6 +5,7 @@ namespace velmora::cli {
 const char* const UsageText =
     "usage: velmora-calc element [--no-checks] KEY=VALUE ...\n"
     "       velmora-calc batch [--no-checks] < requests.jsonl > results.jsonl\n"
+    "       velmora-calc table [--format text|csv|json] [--recalculate] [--decimals N] FILE\n"
     "       velmora-calc --help\n";
 
 const char* const HelpText = R"(velmora-calc - pressure loss of one pipeline element, from the command line
@@ -15,6 +16,8 @@ USAGE
   velmora-calc batch [--no-checks]
                          read JSON lines from standard input, write one JSON
                          line per input line, in the same order
+  velmora-calc table [--format text|csv|json] [--recalculate] FILE
+                         print a project file's results table (see TABLE)
   velmora-calc --help    this text
   velmora-calc --version the program version
 

@@ -81,6 +81,34 @@ void ApplyChange(const TableChange& change, DimensionClass cls, mainform::MainFo
   }
 }
 
+namespace {
+
+// Recalculates one column with the change, when the change touches it: its new column, its
+// failure, or nothing (untouched).
+std::optional<ColumnResult> RecalculateWith(const results::ResultsTable& table, int column, const TableChange& change,
+                                            bool touchAll, const ColumnCalculator& calculator) {
+  const catalogue::ElementLayout* element = results::ElementOfColumn(table.Column(column), calculator.Texts());
+  std::optional<mainform::MainForm> form = calculator.Inputs(table, column);
+  if (element == nullptr || !form) {
+    // Whether the change would touch it cannot even be told.
+    ColumnResult unknown;
+    unknown.failure = {calculator.UnknownElement()};
+    return unknown;
+  }
+  const DimensionClass cls = ClassOf(element->group, element->kind);
+  if (touchAll && cls == DimensionClass::NotRecalculable) {
+    ColumnResult kept;
+    kept.failure = {
+        {calculator.Texts().FormText(kTableBlock, "msgNotRecalculable"), {}, text::MessageIcon::Information, {}}};
+    return kept;
+  }
+  if (!touchAll && !Touches(change, cls)) return std::nullopt;
+  ApplyChange(change, cls, *form, calculator.Options().decimals, calculator.Texts().edition());
+  return calculator.Calculate(*form, column);
+}
+
+}  // namespace
+
 TableChangeOutcome ChangeTable(results::ResultsTable& table, const TableChange& change,
                                const ColumnCalculator& calculator) {
   TableChangeOutcome outcome;
@@ -88,32 +116,32 @@ TableChangeOutcome ChangeTable(results::ResultsTable& table, const TableChange& 
   const int last = change.last <= 0 ? table.ElementCount() : std::min(change.last, table.ElementCount());
   std::vector<std::pair<int, results::ResultColumn>> recalculated;
   for (int column = first; column <= last; ++column) {
-    const catalogue::ElementLayout* element = results::ElementOfColumn(table.Column(column), calculator.Texts());
-    if (element == nullptr) {
-      // Whether the change would touch it cannot even be told.
-      outcome.failure = ColumnFailure{column, {calculator.UnknownElement()}};
-      return outcome;
-    }
-    const DimensionClass cls = ClassOf(element->group, element->kind);
-    if (!Touches(change, cls)) continue;
-    std::optional<mainform::MainForm> form = calculator.Inputs(table, column);
-    if (!form) {
-      outcome.failure = ColumnFailure{column, {calculator.UnknownElement()}};
-      return outcome;
-    }
-    ApplyChange(change, cls, *form, calculator.Options().decimals, calculator.Texts().edition());
-    ColumnResult result = calculator.Calculate(*form, column);
-    if (!result.ok()) {
-      outcome.failure = ColumnFailure{column, std::move(result.failure)};
+    std::optional<ColumnResult> result = RecalculateWith(table, column, change, false, calculator);
+    if (!result) continue;
+    if (!result->ok()) {
+      outcome.failure = ColumnFailure{column, std::move(result->failure)};
       outcome.notes.clear();
       return outcome;
     }
-    for (text::Message& note : result.notes) outcome.notes.push_back({column, std::move(note)});
-    recalculated.emplace_back(column, std::move(*result.column));
+    for (text::Message& note : result->notes) outcome.notes.push_back({column, std::move(note)});
+    recalculated.emplace_back(column, std::move(*result->column));
   }
   for (auto& [column, replacement] : recalculated) table.Column(column) = std::move(replacement);
   outcome.recalculated = static_cast<int>(recalculated.size());
   return outcome;
+}
+
+std::vector<ColumnFailure> RecalculateTable(results::ResultsTable& table, const ColumnCalculator& calculator) {
+  std::vector<ColumnFailure> failures;
+  for (int column = 1; column <= table.ElementCount(); ++column) {
+    std::optional<ColumnResult> result = RecalculateWith(table, column, {}, true, calculator);
+    if (result->ok()) {
+      table.Column(column) = std::move(*result->column);
+    } else {
+      failures.push_back({column, std::move(result->failure)});
+    }
+  }
+  return failures;
 }
 
 RequestCheck CheckTableChange(const TableChangeRequest& request, const mainform::MainForm& mainWindow,

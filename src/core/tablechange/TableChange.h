@@ -59,6 +59,11 @@ struct TableChangeOutcome {
 TableChangeOutcome ChangeTable(results::ResultsTable& table, const TableChange& change,
                                const ColumnCalculator& calculator);
 
+// Recalculates every element column with its own inputs, column by column: a column that cannot be
+// recalculated (the branch pieces 5/5 and 5/6, an unknown element, refused inputs, the gas limit, a
+// calculation error) keeps its stored texts and is listed with the reason, and the others go on.
+std::vector<ColumnFailure> RecalculateTable(results::ResultsTable& table, const ColumnCalculator& calculator);
+
 // What the table dialog asks for, as its controls hold it.
 struct TableChangeRequest {
   bool wholeTable = true;  // RadioGroup1: the whole table, or the range from … to
