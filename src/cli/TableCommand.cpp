@@ -118,8 +118,8 @@ int RunTable(std::span<const char* const> arguments, const text::TextStore& text
       PrintMessages(failure.messages, err);
     }
   }
-  results::StatusTexts status = table.ElementCount() > 0 ? results::UpdateTotals(table, texts, options)
-                                                         : results::InitialStatus(texts, options);
+  results::StatusTexts status =
+      table.ElementCount() > 0 ? results::UpdateTotals(table, texts, options) : results::InitialStatus(texts, options);
   status.label = results::WindowText(texts, "TotalLabel");
 
   std::string text;

@@ -87,9 +87,32 @@ class TableCommand : public ::testing::Test {
   std::string OneColumnProject(bool us = false) {
     results::ResultsTable table;
     results::ResultColumn column;
-    column.rows = {"1",      "Wasser/flü.", "36,000", "998,200", "1002,000", "", "Zulauf \"alt\", Halle 3",
-                   "Kreisrohr/1", "Elementdurchm. D in mm: 100,000", "Länge L in m: 10,000", "", "", "", "",
-                   "1,273",  "1,27E+0005", "", "", "turbulent", "0,100", "0,022", "2,170", "", "", "17,557", "0,018"};
+    column.rows = {"1",
+                   "Wasser/flü.",
+                   "36,000",
+                   "998,200",
+                   "1002,000",
+                   "",
+                   "Zulauf \"alt\", Halle 3",
+                   "Kreisrohr/1",
+                   "Elementdurchm. D in mm: 100,000",
+                   "Länge L in m: 10,000",
+                   "",
+                   "",
+                   "",
+                   "",
+                   "1,273",
+                   "1,27E+0005",
+                   "",
+                   "",
+                   "turbulent",
+                   "0,100",
+                   "0,022",
+                   "2,170",
+                   "",
+                   "",
+                   "17,557",
+                   "0,018"};
     table.AppendColumn(column);
     project::ProjectAppearance look;
     look.us = us;
@@ -122,7 +145,8 @@ TEST_F(TableCommand, JsonShape) {
   const TableRun run = Table({"--format", "json", OneColumnProject()});
   ASSERT_EQ(run.status, 0) << run.err;
   std::string labels;
-  for (const std::string& label : results::RowLabels(German(), false)) labels += (labels.empty() ? "\"" : ",\"") + label + "\"";
+  for (const std::string& label : results::RowLabels(German(), false))
+    labels += (labels.empty() ? "\"" : ",\"") + label + "\"";
   EXPECT_EQ(run.out,
             "{\"columns\":[[\"1\",\"Wasser/flü.\",\"36,000\",\"998,200\",\"1002,000\",\"\",\"Zulauf \\\"alt\\\", Halle "
             "3\",\"Kreisrohr/1\",\"Elementdurchm. D in mm: 100,000\",\"Länge L in m: 10,000\",\"\",\"\",\"\",\"\","
@@ -239,9 +263,12 @@ TEST_F(TableCommand, DamagedFilesGiveTheProgramsMessage) {
 }
 
 TEST(TableArguments, UnusableOnesExitWithTwo) {
-  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-           {}, {"--format", "xml", "a.vlm"}, {"--format"}, {"a.vlm", "b.vlm"}, {"--decimals", "7", "a.vlm"},
-           {"--verbose", "a.vlm"}}) {
+  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{{},
+                                                                                         {"--format", "xml", "a.vlm"},
+                                                                                         {"--format"},
+                                                                                         {"a.vlm", "b.vlm"},
+                                                                                         {"--decimals", "7", "a.vlm"},
+                                                                                         {"--verbose", "a.vlm"}}) {
     const TableRun run = Table(arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("usage: "), std::string::npos);

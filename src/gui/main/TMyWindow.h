@@ -26,6 +26,7 @@ class TAusgabe_Fenster;
 class TBtnBottomDlg;
 class TEinstellungenDlg;
 class TGaswarnungDlg;
+class TableChangeCommands;
 
 // The main input window: the chosen element with its dimensions, the medium and the gas data,
 // and every command of the program. It shows the project of its ProjectSession and mirrors its
@@ -50,6 +51,7 @@ class TMyWindow : public QMainWindow {
 
   TAusgabe_Fenster* ResultsWindow() const { return results_; }
   TBtnBottomDlg* SelectionDialog() const { return selection_; }
+  TableChangeCommands* TableChange() const { return tableChange_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
   std::optional<QString> ProjectPath() const;
@@ -130,6 +132,7 @@ class TMyWindow : public QMainWindow {
   TBtnBottomDlg* selection_ = nullptr;
   TGaswarnungDlg* gasNotes_ = nullptr;
   TEinstellungenDlg* settingsDialog_ = nullptr;
+  TableChangeCommands* tableChange_ = nullptr;  // column, table and width changes of the results
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
