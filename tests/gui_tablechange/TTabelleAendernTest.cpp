@@ -94,6 +94,17 @@ TEST_F(TableDialog, FailureNamesTheColumnAndChangesNothing) {
   Open(forms);
   const results::ResultsTable before = table;
   QSignalSpy recalculated(dialog.get(), &TTabelleAendern::TableRecalculated);
+  // No rectangular duct among the pipes: nothing to do, and the dialog says so.
+  Find<QCheckBox>("CheckBox4")->setChecked(true);
+  Find<QLineEdit>("Edit5")->setText("100");
+  Find<QLineEdit>("Edit6")->setText("100");
+  Recalculate();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, Text("msgNothingTouched"));
+  EXPECT_EQ(recalculated.count(), 0);
+  shown.clear();
+
+  Find<QCheckBox>("CheckBox4")->setChecked(false);
   Find<QCheckBox>("CheckBox3")->setChecked(true);
   Find<QLineEdit>("Edit4")->setText("25");
   Recalculate();

@@ -19,7 +19,7 @@ const std::pair<std::string_view, const char*> kBlocks[] = {
     {kTableBlock,
      "Caption RadioGroup1 RadioGroup1_0 RadioGroup1_1 Label1 Label2 Label3 Label4 Label5 Label6 CheckBox2 CheckBox3 "
      "CheckBox4 SumMedium SumFlow SumDensity SumViscosity GroupBox1 BitBtnRohr1 BitBtnRohr2 BitBtn1 BitBtn2 msgDone "
-     "msgFailed msgNoteColumns msgUnknownElement msgNotRecalculable"},
+     "msgNothingTouched msgFailed msgNoteColumns msgUnknownElement msgNotRecalculable"},
     {kWidthBlock, "Caption Label1 Label2 LabelUnit BitBtn1 BitBtn2 CancelBtn"},
 };
 

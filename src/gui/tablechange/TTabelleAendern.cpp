@@ -248,12 +248,15 @@ bool TTabelleAendern::RecalculateTable() {
     return false;
   }
   ShowNotes(outcome.notes);
-  emit TableRecalculated();
-  ShowMessage(this, {texts_.FormText(tablechange::kTableBlock, "msgDone"),
+  // A change that touched no column (only rectangular elements ticked in a table of pipes) must not
+  // pass for one that did.
+  const bool changed = outcome.recalculated > 0;
+  if (changed) emit TableRecalculated();
+  ShowMessage(this, {texts_.FormText(tablechange::kTableBlock, changed ? "msgDone" : "msgNothingTouched"),
                      texts_.GlobalText(text::global::kInformationCaption),
                      text::MessageIcon::Information,
                      {}});
-  return true;
+  return changed;
 }
 
 void TTabelleAendern::ShowFailure(const tablechange::ColumnFailure& failure) {

@@ -33,7 +33,7 @@ class TTabelleAendern : public QDialog {
   // Prepares a showing: the range runs over the element columns, the medium summary shows the
   // main window's medium.
   void Present();
-  // "Tabelle neu &berechnen": true when the table was changed.
+  // "Tabelle neu &berechnen": true when at least one column was recalculated.
   bool RecalculateTable();
   // What the controls ask for.
   tablechange::TableChangeRequest Request() const;
