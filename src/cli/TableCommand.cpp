@@ -140,7 +140,8 @@ TABLE
   "6.0" and the older formats "1", "4.0" and "5.0F") in the language the
   program was built for, in the units the file holds (metric, or US when its
   second line is "I"). The row titles and the total are those the results
-  window shows.
+  window shows; every cell is the table's text as the program shows it, with
+  the decimal comma of the edition (a point in the English edition).
 
   --format text    (default) the project title, the 26 rows with their titles,
                    each column padded to its widest cell, then the total
