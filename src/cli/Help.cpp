@@ -9,6 +9,7 @@ const char* const UsageText =
     "       velmora-calc property --batch < states.jsonl > properties.jsonl\n"
     "       velmora-calc curve FILE --from A --to B [--points N] [--unit U] [--us]\n"
     "                          [--format csv|json] [--pump Q1:H1,Q2:H2,...] [medium options]\n"
+    "       velmora-calc table [--format text|csv|json] [--recalculate] [--decimals N] FILE\n"
     "       velmora-calc --help\n";
 
 const char* const HelpText = R"(velmora-calc - pressure loss of one pipeline element, from the command line
@@ -26,6 +27,8 @@ USAGE
   velmora-calc curve FILE --from A --to B [options]
                          the system curve of a project file: its pressure loss
                          at flows from A to B (see SYSTEM CURVE)
+  velmora-calc table [--format text|csv|json] [--recalculate] FILE
+                         print a project file's results table (see TABLE)
   velmora-calc --help    this text
   velmora-calc --version the program version
 

@@ -16,6 +16,7 @@
 #include "Help.h"
 #include "PropertyCommand.h"
 #include "Request.h"
+#include "TableCommand.h"
 #include "text/TextFiles.h"
 #include "text/TextStore.h"
 
@@ -111,6 +112,7 @@ int main(int argc, char** argv) {
   const std::string_view command = argv[1];
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(HelpText, stdout);
+    std::fputs(TableHelpText, stdout);
     return 0;
   }
   if (command == "--version") {
@@ -121,6 +123,11 @@ int main(int argc, char** argv) {
     return Property(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command == "curve")
     return Curve(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
+  if (command == "table") {
+    const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv[0]);
+    if (!texts) return kFailure;
+    return RunTable({argv + 2, static_cast<std::size_t>(argc - 2)}, *texts, stdout, stderr);
+  }
   if (command != "element" && command != "batch") return Usage("unknown command");
   std::span<const char* const> rest(argv + 2, static_cast<std::size_t>(argc - 2));
   const bool noChecks = TakeNoChecks(rest);

@@ -155,6 +155,21 @@ TEST(CommandLine, NoChecksCalculatesBeyondTheLimitsAndSaysSo) {
   EXPECT_EQ(Calc("element " + kWideBend + " --no-checks").status, 2);  // only before the inputs
 }
 
+TEST(CommandLine, TableOfAProjectFile) {
+  const std::string file = std::string(VELMORA_SOURCE_DIR) + "/tests/cli/projects/version4.vlm";
+  const Outcome csv = Calc("table --format csv '" + file + "'");
+  EXPECT_EQ(csv.status, 0) << csv.err;
+  EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 27);
+  EXPECT_EQ(Calc("table").status, 2);
+  const Outcome missing = Calc("table /nonexistent/velmora.vlm");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
+  const Outcome help = Calc("--help");
+  for (const char* word : {"TABLE", "--format csv", "--format json", "--recalculate", "--decimals", "RFC 4180"}) {
+    EXPECT_NE(help.out.find(word), std::string::npos) << word;
+  }
+}
+
 TEST(CommandLine, WithoutItsTextsOnlyNoChecksRuns) {
   const std::filesystem::path folder = ::testing::TempDir() + "velmora_cli_without_texts";
   std::filesystem::create_directories(folder);

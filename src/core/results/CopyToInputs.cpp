@@ -22,25 +22,6 @@ constexpr int kUsFlowUnit = 14, kUsDensityUnit = 8, kUsViscosityUnit = 5;
 // Roughness list (ComboBox6): "mm", "in.".
 constexpr int kRoughnessMm = 0, kRoughnessInch = 1;
 
-// The element whose kind name stands in row 7 before the "/" (the longest name that fits, so a
-// name holding a "/" is found as well).
-const ElementLayout* FindKind(const std::string& kindRow, const text::TextStore& texts) {
-  const ElementLayout* found = nullptr;
-  std::size_t foundLength = 0;
-  for (const ElementLayout& layout : catalogue::ElementLayouts()) {
-    const std::string& name = texts.KindName(layout.group, layout.kind);
-    if (name.empty() || kindRow.size() <= name.size() || kindRow.compare(0, name.size(), name) != 0 ||
-        kindRow[name.size()] != '/') {
-      continue;
-    }
-    if (found == nullptr || name.size() > foundLength) {
-      found = &layout;
-      foundLength = name.size();
-    }
-  }
-  return found;
-}
-
 // The text after the first ":" and a blank ("Elementdurchm. D in mm: 100,000" gives "100,000").
 std::string ValueAfterColon(const std::string& text) {
   const std::size_t colon = text.find(':');
@@ -102,6 +83,24 @@ std::string BranchFlow(const ResultColumn& column, const mainform::MainForm& for
 
 }  // namespace
 
+const ElementLayout* ElementOfColumn(const ResultColumn& column, const text::TextStore& texts) {
+  const std::string& kindRow = column.rows[row::Kind];
+  const ElementLayout* found = nullptr;
+  std::size_t foundLength = 0;
+  for (const ElementLayout& layout : catalogue::ElementLayouts()) {
+    const std::string& name = texts.KindName(layout.group, layout.kind);
+    if (name.empty() || kindRow.size() <= name.size() || kindRow.compare(0, name.size(), name) != 0 ||
+        kindRow[name.size()] != '/') {
+      continue;
+    }
+    if (found == nullptr || name.size() > foundLength) {
+      found = &layout;
+      foundLength = name.size();
+    }
+  }
+  return found;
+}
+
 std::optional<mainform::MainForm> CopyColumnToInputs(const ResultsTable& table, int column,
                                                      const mainform::MainForm& current, const text::TextStore& texts,
                                                      const DisplayOptions& options) {
@@ -112,7 +111,7 @@ std::optional<mainform::MainForm> CopyColumnToInputs(const ResultsTable& table, 
 
   // Element, count, description.
   const std::string& kindRow = cell[row::Kind];
-  const ElementLayout* layout = FindKind(kindRow, texts);
+  const ElementLayout* layout = ElementOfColumn(source, texts);
   if (layout != nullptr) {
     form.elementGroup = layout->group;
     form.elementKind = layout->kind;

@@ -7,7 +7,15 @@
 #include "results/ResultsTable.h"
 #include "text/TextStore.h"
 
+namespace velmora::catalogue {
+struct ElementLayout;
+}
+
 namespace velmora::results {
+
+// The catalogue element whose kind name stands in row 7 of the column before the "/" (the longest
+// name that fits, so a name holding a "/" is found as well); nullptr when the row names none.
+const catalogue::ElementLayout* ElementOfColumn(const ResultColumn& column, const text::TextStore& texts);
 
 // Restores the main window's inputs from element column `column` of the table, starting from the
 // form the main window holds now: element kind (found by its name in row 7), count, description,

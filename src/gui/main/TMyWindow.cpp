@@ -37,6 +37,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/TEinstellungenDlg.h"
 #include "settings/WriteSettings.h"
+#include "tablechange/TableChangeCommands.h"
 #include "text/GlobalTexts.h"
 #include "toolkit/MessageBoxes.h"
 
@@ -66,6 +67,12 @@ TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidge
   settingsDialog_ = new TEinstellungenDlg(texts_, this);
   curve_ = new CurveCommand(texts_, this);
   projectDialogs_ = MakeProjectDialogs();
+  tableChange_ = new TableChangeCommands(texts_, session_, *results_,
+                                         {[this] { return ReadForm(); }, [this] { return settingsFile_; },
+                                          [this](const tablechange::ColumnWidths& w) {
+                                            settings_.standardColumnWidths = {w.title, w.other};
+                                          }},
+                                         this);
   settingsFile_ = UserSettingsFile(texts_.GlobalText(text::global::kSettingsKey));
   ConnectCommands();
   mainform::MainForm form = mainform::MainForm::Defaults(texts_.edition());
@@ -159,6 +166,9 @@ void TMyWindow::ConnectCommands() {
   on("Ansichtgrer1", [this] { results_->ZoomIn(); });
   on("Ansichtkleiner1", [this] { results_->ZoomOut(); });
   on("Schriftartndern1", [this] { results_->ChooseFont(); });
+  on("GewhlteTabellenspaltendern1", [this] { tableChange_->ChangeColumn(results_->SelectedColumn()); });
+  on("GlobaleTabellennderungen1", [this] { tableChange_->ChangeTable(); });
+  on("Spaltenbreitendern1", [this] { tableChange_->ChangeColumnWidths(); });
   connect(&commands_["abelleanzeigen1"], &QAction::toggled, results_, &QWidget::setVisible);
 
   connect(&commands_.Menu("Datei1"), &QMenu::aboutToShow, this, [this] {
@@ -315,6 +325,8 @@ void TMyWindow::UpdateTableMenu() {
   const bool elements = session_.HasElements();
   commands_["KopiereninZwischenablage1"].setEnabled(elements);
   commands_["GewhlteSpalteentfernen1"].setEnabled(elements);
+  commands_["GewhlteTabellenspaltendern1"].setEnabled(elements);
+  commands_["GlobaleTabellennderungen1"].setEnabled(elements);
   commands_["KopiereninEingabefelder1"].setEnabled(session_.Table().IsElementColumn(results_->SelectedColumn()));
 }
 

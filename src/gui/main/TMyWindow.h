@@ -33,6 +33,7 @@ class TLuftDialog;
 class TLuftSattDlg;
 class TLuft_feuchtDlg;
 class TSattdampfDialog;
+class TableChangeCommands;
 
 // The main input window: the chosen element with its dimensions, the medium and the gas data,
 // and every command of the program. It shows the project of its ProjectSession and mirrors its
@@ -62,6 +63,7 @@ class TMyWindow : public QMainWindow {
   TBtnBottomDlg* SelectionDialog() const { return selection_; }
   // The curve command: its range dialog and curve window.
   CurveCommand* Curve() const { return curve_; }
+  TableChangeCommands* TableChange() const { return tableChange_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
   std::optional<QString> ProjectPath() const;
@@ -152,6 +154,7 @@ class TMyWindow : public QMainWindow {
   TLuft_feuchtDlg* humidAirDialog_ = nullptr;
   TLuftSattDlg* saturatedAirDialog_ = nullptr;
   CurveCommand* curve_ = nullptr;
+  TableChangeCommands* tableChange_ = nullptr;  // column, table and width changes of the results
   settings::StoredSettings settings_;
   QString settingsFile_;
 };

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "results/ResultsTable.h"
+#include "results/Totals.h"
+
+// A project's results table written for velmora-calc table.
+namespace velmora::cli {
+
+// Aligned text: the project title (when there is one) and a blank line, the 26 rows with the row
+// titles and each element column padded to its widest cell, then the total-loss label and the
+// totals. `projectLabel` is the results window's "Projekt:".
+std::string TableAsText(const results::ResultsTable& table, const results::StatusTexts& status,
+                        const std::string& projectLabel);
+
+// CSV (RFC 4180, CR LF line ends): 26 lines of the row title and one field per element column,
+// then the total-loss label and the totals as a 27th line. No header line.
+std::string TableAsCsv(const results::ResultsTable& table, const results::StatusTexts& status);
+
+// One JSON object: {"columns": [[26 cell texts], ...], "labels": [26 texts], "total": "..."}.
+std::string TableAsJson(const results::ResultsTable& table, const results::StatusTexts& status);
+
+}  // namespace velmora::cli
