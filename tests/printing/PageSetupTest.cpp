@@ -77,6 +77,23 @@ TEST(ReadPageSetup, ValuesOfADamagedFileComeIntoRange) {
   EXPECT_EQ(setup.pagesWide, kMaxPagesWide);
 }
 
+TEST(PageSetup, MarginsFollowAChangeOfTheirUnit) {
+  struct Case {
+    const char* typed;
+    int from, to;
+    text::Edition edition;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"20", kMillimetres, kInches, 'D', "0,79"},  // 20/25.4 = 0.787
+      {"12,7", kMillimetres, kInches, 'D', "0,5"},   {"25.4", kMillimetres, kInches, 'E', "1"},
+      {"1", kInches, kMillimetres, 'D', "25,4"},     {"0,79", kInches, kMillimetres, 'D', "20,1"},  // 20.066
+      {"20", kMillimetres, kMillimetres, 'D', "20"}, {"zwanzig", kMillimetres, kInches, 'D', "zwanzig"},
+      {"", kMillimetres, kInches, 'D', ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ConvertMargin(c.typed, c.from, c.to, c.edition), c.shown) << c.typed;
+}
+
 TEST(PageSetup, RoomOnThePaperAndPapers) {
   // A4 landscape, 297 × 210 mm: 40 mm wide and 50 mm high must stay free.
   EXPECT_TRUE(LeavesRoom({20, 20, 20, 20}, 297, 210));

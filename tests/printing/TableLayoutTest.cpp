@@ -149,17 +149,18 @@ TEST(TableLayout, TheTotalTakesAPageOfItsOwnWhenTheLastPageIsFull) {
 }
 
 TEST(TableLayout, WrappingKeepsColumnsToTheGridsWidths) {
-  // The element columns may be 6 em wide: 5.4 em (10.8 characters) of text a line.
+  // The element columns' text may be 6 em wide (12 characters) a line, in a column of 6.6 em.
   TableLayoutInput input{Scaled(10), 297, 210, 16, {20, 6}};
   input.setup.wrapText = true;
   const auto wrapped = LayOutTable(Table(2, "aaaa bbbb cccc dddd"), {}, input, FixedPitch());
   ASSERT_TRUE(wrapped);
   const double em = 10 * 25.4 / 72;
-  EXPECT_NEAR(wrapped->columnWidths[1], 6 * em, 1e-9);
+  EXPECT_NEAR(wrapped->columnWidths[1], 6.6 * em, 1e-9);
   EXPECT_EQ(wrapped->lines[1][results::row::Description], (std::vector<std::string>{"aaaa bbbb", "cccc dddd"}));
   EXPECT_NEAR(wrapped->rowHeights[results::row::Description], 2.7 * em, 1e-9);
   EXPECT_NEAR(wrapped->rowHeights[results::row::Kind], 1.5 * em, 1e-9);
   EXPECT_NEAR(wrapped->columnWidths[0], 9.6 * em, 1e-9) << "titles narrower than their wrap width";
+  EXPECT_EQ(wrapped->lines[0][results::row::LossSmall].size(), 1u) << "a text as wide as its column";
 
   input.setup.wrapText = false;  // the column takes its widest text: 19 characters, 10.1 em
   const auto unwrapped = LayOutTable(Table(2, "aaaa bbbb cccc dddd"), {}, input, FixedPitch());

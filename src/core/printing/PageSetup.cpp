@@ -49,6 +49,18 @@ PageSetupReading ReadPageSetup(const project::ProjectAppearance& appearance, con
   return reading;
 }
 
+std::string ConvertMargin(std::string_view text, int fromUnit, int toUnit, text::Edition edition) {
+  const bool fromInches = fromUnit == kInches;
+  const bool toInches = toUnit == kInches;
+  const std::optional<long double> value = units::ParseNumber(text);
+  if (fromInches == toInches || !value || text.empty()) return std::string(text);
+  const long double converted = toInches ? *value / units::kInchInMm : *value * units::kInchInMm;
+  std::string result = units::FormatNumber(converted, toInches ? 2 : 1, edition);
+  while (result.back() == '0') result.pop_back();
+  if (result.back() == ',' || result.back() == '.') result.pop_back();
+  return result;
+}
+
 bool LeavesRoom(const Margins& margins, double paperWidth, double paperHeight) {
   return paperWidth - margins.left - margins.right >= kMinContentWidth &&
          paperHeight - margins.top - margins.bottom >= kMinContentHeight;

@@ -68,6 +68,11 @@ struct PageSetupReading {
 };
 PageSetupReading ReadPageSetup(const project::ProjectAppearance& appearance, const text::TextStore& texts);
 
+// A margin's text in the other unit (the dialog converts them when the unit changes): inches with
+// two decimals, millimetres with one, trailing zeros dropped, the edition's separator. A text that
+// is no number, or empty, stays as it is.
+std::string ConvertMargin(std::string_view text, int fromUnit, int toUnit, text::Edition edition);
+
 // Whether the margins leave the least room on a paper of the given size (mm, as printed).
 bool LeavesRoom(const Margins& margins, double paperWidth, double paperHeight);
 // The message for margins that leave no room for the table on the paper.

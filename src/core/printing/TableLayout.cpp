@@ -17,8 +17,8 @@ constexpr double kDefaultWrapWidth = 14.0;  // ems
 // Fit to pages tries the font sizes in steps of a tenth of a point.
 constexpr int kFitSteps = 10;
 
-// The widths in ems the columns ask for: the widest text with its padding; when wrapping, no
-// wider than the column's wrap width.
+// The widths in ems the columns ask for: the widest text with its padding; when wrapping, the
+// text no wider than the column's wrap width (the grid column's room for text).
 std::vector<double> WantedWidths(const results::ResultsTable& table, const TableLayoutInput& input,
                                  const TextMetrics& metrics) {
   std::vector<double> wanted;
@@ -31,7 +31,7 @@ std::vector<double> WantedWidths(const results::ResultsTable& table, const Table
       const std::vector<double>& given = input.wrapWidths;
       const double wrap =
           given.empty() ? kDefaultWrapWidth : given[std::min(static_cast<std::size_t>(column), given.size() - 1)];
-      width = std::min(width, std::max(wrap, kMinWrapWidth));
+      width = std::min(width, std::max(wrap, kMinWrapWidth) + 2 * kCellPaddingX);
     }
     wanted.push_back(width);
   }
@@ -122,6 +122,14 @@ Box TableLayout::Total(const TablePage& page) const {
   return {table.x, y, table.width, lineHeight};
 }
 
+std::vector<double> GridWidthsInEms(const std::vector<int>& pixels, int fontSize, double dpi) {
+  constexpr int kGridFontSize = 8;
+  const double emPixels = (fontSize < 1 ? kGridFontSize : fontSize) * dpi / 72.0;
+  std::vector<double> ems;
+  for (const int width : pixels) ems.push_back(width / emPixels);
+  return ems;
+}
+
 std::optional<TableLayout> LayOutTable(const results::ResultsTable& table, const TablePrintTexts& texts,
                                        const TableLayoutInput& input, const TextMetrics& metrics) {
   const Margins& margins = input.setup.margins;
@@ -154,7 +162,8 @@ std::optional<TableLayout> LayOutTable(const results::ResultsTable& table, const
   layout.lineHeight = metrics.lineSpacing * em;
   layout.rowHeights.assign(results::kRowCount, 0.0);
   for (std::size_t column = 0; column < layout.columnWidths.size(); ++column) {
-    const double textWidth = layout.columnWidths[column] / em - 2 * kCellPaddingX;
+    // Back from millimetres: a text as wide as its column stays on one line despite the rounding.
+    const double textWidth = layout.columnWidths[column] / em - 2 * kCellPaddingX + kTolerance;
     auto& cells = layout.lines.emplace_back();
     for (int row = 0; row < results::kRowCount; ++row) {
       const std::string& text = table.Cell(static_cast<int>(column), row);

@@ -23,7 +23,7 @@ inline constexpr double kCellPaddingX = 0.3;
 inline constexpr double kCellPaddingY = 0.15;
 // Space between the header, the table, the total and the footer.
 inline constexpr double kBlockGap = 3.0;  // mm
-// A wrapped column is never narrower than this, so that a word still shows a few characters.
+// A wrapped column's text is never narrower than this, so that a word still shows a few characters.
 inline constexpr double kMinWrapWidth = 3.0;  // ems
 
 struct TablePrintTexts {
@@ -38,8 +38,8 @@ struct TableLayoutInput {
   double paperHeight = 0;
   // Fit to pages never prints larger than the results grid's font (points).
   double fitFontCap = kMaxFontSize;
-  // Wrapping: the widths of table columns 0 … n in ems, as the results grid shows them; a column
-  // without one takes the last width given.
+  // Wrapping: the widths of table columns 0 … n in ems, as the results grid shows them (the room of
+  // a cell's text on paper); a column without one takes the last width given.
   std::vector<double> wrapWidths;
 };
 
@@ -74,6 +74,10 @@ struct TableLayout {
   double RowY(const TablePage& page, int row) const;
   Box Total(const TablePage& page) const;
 };
+
+// The results grid's column widths in ems: pixels on a screen of `dpi` with a font of `fontSize`
+// points (a size below 1 counts as the grid's default, 8).
+std::vector<double> GridWidthsInEms(const std::vector<int>& pixels, int fontSize, double dpi);
 
 // The layout for a table on a paper; nothing when the margins leave less than the least room
 // (LeavesRoom).
