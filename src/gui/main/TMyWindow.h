@@ -26,6 +26,8 @@ class TAusgabe_Fenster;
 class TBtnBottomDlg;
 class TEinstellungenDlg;
 class TGaswarnungDlg;
+class TKurzAnzeige;
+class TSeiteEinrichtenDlg;
 
 // The main input window: the chosen element with its dimensions, the medium and the gas data,
 // and every command of the program. It shows the project of its ProjectSession and mirrors its
@@ -49,6 +51,8 @@ class TMyWindow : public QMainWindow {
   bool Calculate();
 
   TAusgabe_Fenster* ResultsWindow() const { return results_; }
+  TKurzAnzeige* ShortDisplay() const { return shortDisplay_; }
+  TSeiteEinrichtenDlg* PageSetupDialog() const { return pageSetup_; }
   TBtnBottomDlg* SelectionDialog() const { return selection_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
@@ -64,6 +68,9 @@ class TMyWindow : public QMainWindow {
   bool OpenProject();
   bool SaveProject();
   bool SaveProjectAs();
+  // The table's print command: the page setup dialog, when the table holds an element.
+  void PrintTable();
+
   // Opens a named project without the save question (the command line).
   bool OpenProjectFile(const QString& path);
   // Opens an entry of the recent-file list by its menu caption.
@@ -130,6 +137,8 @@ class TMyWindow : public QMainWindow {
   TBtnBottomDlg* selection_ = nullptr;
   TGaswarnungDlg* gasNotes_ = nullptr;
   TEinstellungenDlg* settingsDialog_ = nullptr;
+  TKurzAnzeige* shortDisplay_ = nullptr;
+  TSeiteEinrichtenDlg* pageSetup_ = nullptr;
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
