@@ -85,7 +85,7 @@ const MenuDefinition kMenus[] = {
       {"Einheitenumrechnen1", kLater}}},
     {"Tabelle1",
      {{"abelleanzeigen1"},
-      {"Tabelledrucken2", kLater},
+      {"Tabelledrucken2"},
       {"-"},
       {"GewhlteTabellenspaltendern1"},
       {"GlobaleTabellennderungen1"},
@@ -99,8 +99,8 @@ const MenuDefinition kMenus[] = {
       {"KopiereninZwischenablage1"},
       {"KopiereninEingabefelder1"},
       {"-"},
-      {"Kurzanzeigeanzeigen1", kLater},
-      {"Kurzanzeigedrucken1", kLater}}},
+      {"Kurzanzeigeanzeigen1"},
+      {"Kurzanzeigedrucken1"}}},
     {"Extras1", {{"Einstellungen2"}}},
     {"Hilfe1",
      {{"Index1", kLater}, {"-"}, {"AufUpgradesprfen1", kLater}, {"Upgradesinstallieren1", kLater}, {"-"}, {"Info1"}}},
@@ -171,6 +171,7 @@ void MainCommands::Build(QMainWindow& window, text::Edition edition) {
   (*this)["Beenden1"].setShortcut(QKeySequence::Quit);
   (*this)["abelleanzeigen1"].setCheckable(true);
   (*this)["abelleanzeigen1"].setChecked(true);
+  (*this)["Kurzanzeigeanzeigen1"].setCheckable(true);
   // The unit converter is a German-language document.
   (*this)["Einheitenumrechnen1"].setVisible(edition == 'D');
   // The Dutch edition leaves copy, paste and delete without keys.

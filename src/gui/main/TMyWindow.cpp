@@ -30,6 +30,7 @@
 #include "main/FormBinding.h"
 #include "main/MediumPanel.h"
 #include "mainform/CalculateCommand.h"
+#include "printing/TSeiteEinrichtenDlg.h"
 #include "results/ResultsGrid.h"
 #include "results/TAusgabe_Fenster.h"
 #include "settings/QtSettingsStore.h"
@@ -37,6 +38,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/TEinstellungenDlg.h"
 #include "settings/WriteSettings.h"
+#include "shortdisplay/TKurzAnzeige.h"
 #include "tablechange/TableChangeCommands.h"
 #include "text/GlobalTexts.h"
 #include "toolkit/MessageBoxes.h"
@@ -66,6 +68,8 @@ TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidge
   gasNotes_ = new TGaswarnungDlg(texts_, this);
   settingsDialog_ = new TEinstellungenDlg(texts_, this);
   curve_ = new CurveCommand(texts_, this);
+  shortDisplay_ = new TKurzAnzeige(texts_, session_.Table(), *results_, this);
+  pageSetup_ = new TSeiteEinrichtenDlg(texts_, this);
   projectDialogs_ = MakeProjectDialogs();
   tableChange_ = new TableChangeCommands(texts_, session_, *results_,
                                          {[this] { return ReadForm(); }, [this] { return settingsFile_; },
@@ -186,6 +190,25 @@ void TMyWindow::ConnectCommands() {
   connect(results_, &TAusgabe_Fenster::NewProjectRequested, this, &TMyWindow::NewProject);
   connect(results_, &TAusgabe_Fenster::OpenProjectRequested, this, &TMyWindow::OpenProject);
   connect(results_, &TAusgabe_Fenster::SaveProjectRequested, this, &TMyWindow::SaveProject);
+
+  // Printing the table and the short display; the short display mirrors the table by itself.
+  results_->SetFeatureAvailable(TAusgabe_Fenster::Feature::Print, true);
+  connect(results_, &TAusgabe_Fenster::PrintRequested, this, &TMyWindow::PrintTable);
+  on("Tabelledrucken2", [this] { PrintTable(); });
+  on("Kurzanzeigedrucken1", [this] { shortDisplay_->Print(ProjectCaption()); });
+  connect(&commands_["Kurzanzeigeanzeigen1"], &QAction::toggled, shortDisplay_, &QWidget::setVisible);
+  connect(shortDisplay_, &TKurzAnzeige::Closed, this, [this] { commands_["Kurzanzeigeanzeigen1"].setChecked(false); });
+  connect(shortDisplay_, &TKurzAnzeige::Edited, this, [this] { session_.MarkChanged(); });
+}
+
+void TMyWindow::PrintTable() {
+  if (!session_.HasElements()) return;
+  results_->StoreLook(session_.Appearance());  // the grid's column widths, for wrapping
+  const results::StatusTexts& status = results_->Status();
+  const TablePrintSource source{&session_.Table(), ToQString(status.label + " " + status.totals),
+                                ProjectPath().value_or(QString()), results_->Grid()->font(),
+                                static_cast<double>(results_->Grid()->logicalDpiX())};
+  if (pageSetup_->Run(session_.Appearance(), source)) session_.MarkChanged();
 }
 
 QString TMyWindow::InfoText(int index) const {
@@ -218,11 +241,15 @@ void TMyWindow::PrepareFirstShow(const QStringList& arguments, const QString& st
   // Designer places: the input window at the top, the table below it.
   move(20, 20);
   results_->setGeometry(20, 20 + frameGeometry().height() + 40, 900, 540);
+  shortDisplay_->move(20 + frameGeometry().width() + 20, 20);
   if (settings_.windows) {
     const settings::WindowPlacements& places = *settings_.windows;
     move(places.mainWindow.left, places.mainWindow.top);
     results_->move(places.resultsWindow.left, places.resultsWindow.top);
     results_->resize(places.resultsWindow.width, places.resultsWindow.height);
+    shortDisplay_->move(places.shortDisplay.left, places.shortDisplay.top);
+    shortDisplay_->resize(places.shortDisplay.width, places.shortDisplay.height);
+    shortDisplay_->SetColumnWidths(places.shortDisplayColumns);
   }
   results_->show();
   // All parameters joined by single blanks name one project file (paths with blanks), relative to
@@ -328,6 +355,8 @@ void TMyWindow::UpdateTableMenu() {
   commands_["GewhlteTabellenspaltendern1"].setEnabled(elements);
   commands_["GlobaleTabellennderungen1"].setEnabled(elements);
   commands_["KopiereninEingabefelder1"].setEnabled(session_.Table().IsElementColumn(results_->SelectedColumn()));
+  commands_["Tabelledrucken2"].setEnabled(elements);
+  commands_["Kurzanzeigedrucken1"].setEnabled(elements);
 }
 
 void TMyWindow::ReadUserSettings() {
@@ -343,11 +372,9 @@ void TMyWindow::ReadUserSettings() {
 void TMyWindow::WriteUserSettings() {
   settings_.form = ReadForm();
   settings::WindowPlacements places = settings_.windows.value_or(settings::WindowPlacements{});
-  if (!settings_.windows) {
-    // Designer place of the short display until that window exists.
-    places.shortDisplay = {20, 420, 400, 300};
-    places.shortDisplayColumns = {100, 80, 80, 80};
-  }
+  places.shortDisplay = {shortDisplay_->pos().x(), shortDisplay_->pos().y(), shortDisplay_->width(),
+                         shortDisplay_->height()};
+  places.shortDisplayColumns = shortDisplay_->ColumnWidths();
   places.mainWindow = {pos().x(), pos().y()};
   places.resultsWindow = {results_->pos().x(), results_->pos().y(), results_->width(), results_->height()};
   settings_.windows = places;
@@ -396,6 +423,7 @@ void TMyWindow::closeEvent(QCloseEvent* event) {
   }
   WriteUserSettings();
   results_->close();
+  shortDisplay_->close();
   QMainWindow::closeEvent(event);
 }
 

@@ -34,6 +34,8 @@ class TLuftSattDlg;
 class TLuft_feuchtDlg;
 class TSattdampfDialog;
 class TableChangeCommands;
+class TKurzAnzeige;
+class TSeiteEinrichtenDlg;
 
 // The main input window: the chosen element with its dimensions, the medium and the gas data,
 // and every command of the program. It shows the project of its ProjectSession and mirrors its
@@ -60,6 +62,8 @@ class TMyWindow : public QMainWindow {
   void ApplyMediumTakeOver(const fluids::MediumTakeOver& takeOver);
 
   TAusgabe_Fenster* ResultsWindow() const { return results_; }
+  TKurzAnzeige* ShortDisplay() const { return shortDisplay_; }
+  TSeiteEinrichtenDlg* PageSetupDialog() const { return pageSetup_; }
   TBtnBottomDlg* SelectionDialog() const { return selection_; }
   // The curve command: its range dialog and curve window.
   CurveCommand* Curve() const { return curve_; }
@@ -78,6 +82,9 @@ class TMyWindow : public QMainWindow {
   bool OpenProject();
   bool SaveProject();
   bool SaveProjectAs();
+  // The table's print command: the page setup dialog, when the table holds an element.
+  void PrintTable();
+
   // Opens a named project without the save question (the command line).
   bool OpenProjectFile(const QString& path);
   // Opens an entry of the recent-file list by its menu caption.
@@ -155,6 +162,8 @@ class TMyWindow : public QMainWindow {
   TLuftSattDlg* saturatedAirDialog_ = nullptr;
   CurveCommand* curve_ = nullptr;
   TableChangeCommands* tableChange_ = nullptr;  // column, table and width changes of the results
+  TKurzAnzeige* shortDisplay_ = nullptr;
+  TSeiteEinrichtenDlg* pageSetup_ = nullptr;
   settings::StoredSettings settings_;
   QString settingsFile_;
 };

@@ -13,6 +13,11 @@ PrintInterceptor& Interceptor() {
   return interceptor;
 }
 
+PreviewInterceptor& PreviewReplacement() {
+  static PreviewInterceptor interceptor;
+  return interceptor;
+}
+
 bool Run(QPrinter& printer, const PrintDocument& document) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
@@ -22,12 +27,16 @@ bool Run(QPrinter& printer, const PrintDocument& document) {
 
 void Prepare(QPrinter& printer, const PrintDocument& document) {
   printer.setDocName(document.title);
+  if (document.pageSize.isValid()) printer.setPageSize(document.pageSize);
   printer.setPageOrientation(document.orientation);
+  printer.setFullPage(document.fullPage);
 }
 
 }  // namespace
 
 void SetPrintInterceptor(PrintInterceptor interceptor) { Interceptor() = std::move(interceptor); }
+
+void SetPreviewInterceptor(PreviewInterceptor interceptor) { PreviewReplacement() = std::move(interceptor); }
 
 bool PrintWithDialog(QWidget* parent, const PrintDocument& document) {
   if (Interceptor()) return Interceptor()(document);
@@ -40,6 +49,10 @@ bool PrintWithDialog(QWidget* parent, const PrintDocument& document) {
 }
 
 void PreviewDocument(QWidget* parent, const PrintDocument& document) {
+  if (PreviewReplacement()) {
+    PreviewReplacement()(document);
+    return;
+  }
   QPrinter printer(QPrinter::HighResolution);
   Prepare(printer, document);
   QPrintPreviewDialog preview(&printer, parent);

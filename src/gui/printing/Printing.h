@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 #include <functional>
 
@@ -15,11 +16,15 @@ namespace velmora::gui {
 
 // A document: its title (the print job's name), its orientation, and the painter that draws all
 // its pages on the printer (calling printer.newPage() between pages). The painter returns false
-// when it could not draw the document.
+// when it could not draw the document. A valid page size is offered as the paper; with fullPage
+// the painter's origin is the paper's corner (the document keeps its own margins), otherwise the
+// corner of the printer's printable area.
 struct PrintDocument {
   QString title;
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
   std::function<bool(QPrinter& printer, QPainter& painter)> paint;
+  QPageSize pageSize = {};
+  bool fullPage = false;
 };
 
 // Shows the printer dialog and prints the document; false when cancelled or failed.
@@ -33,5 +38,8 @@ bool PrintToPdf(const QString& file, const PrintDocument& document);
 // would (typically by PrintToPdf into a file of its own).
 using PrintInterceptor = std::function<bool(const PrintDocument&)>;
 void SetPrintInterceptor(PrintInterceptor interceptor);
+// Tests replace the preview window likewise.
+using PreviewInterceptor = std::function<void(const PrintDocument&)>;
+void SetPreviewInterceptor(PreviewInterceptor interceptor);
 
 }  // namespace velmora::gui
