@@ -21,6 +21,7 @@ class QLineEdit;
 namespace velmora::gui {
 
 class AdditionalPanel;
+class CalculatorWindows;
 class ElementPanel;
 class MediumPanel;
 class TAusgabe_Fenster;
@@ -147,6 +148,7 @@ class TMyWindow : public QMainWindow {
   TLuftDialog* dryAirDialog_ = nullptr;
   TLuft_feuchtDlg* humidAirDialog_ = nullptr;
   TLuftSattDlg* saturatedAirDialog_ = nullptr;
+  CalculatorWindows* calculators_ = nullptr;  // the calculator dialogs, each made on first use
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
