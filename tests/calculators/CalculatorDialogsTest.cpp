@@ -113,8 +113,8 @@ TEST(CoefficientDialogs, RangesAndTakeOverTexts) {
   EXPECT_EQ(o.shown, "0.74");
   o = CalculateSmallOpeningDialog({2, "9,9", "", 0}, t);
   ASSERT_EQ(o.messages.size(), 1U);
-  EXPECT_EQ(o.messages[0], (text::Message{t.FormText(kSmallOpeningBlock, "msgAngleRange"), "",
-                                          text::MessageIcon::None, "Edit5"}));
+  EXPECT_EQ(o.messages[0],
+            (text::Message{t.FormText(kSmallOpeningBlock, "msgAngleRange"), "", text::MessageIcon::None, "Edit5"}));
   EXPECT_EQ(CalculateSmallOpeningDialog({4, "0", "10", 0}, t).refused, "Edit5");
   EXPECT_EQ(CalculateSmallOpeningDialog({4, "100", "20", 0}, t).refused, "Edit5");  // n = 0.04
   o = CalculateLargeOpeningDialog({0, 1, "", "", 0}, t);
@@ -161,10 +161,10 @@ TEST(OpenChannelDialog, ExampleAndRefusals) {
     const char* refused;
   };
   const Case cases[] = {
-      {"equalHeights", {0, "5", "5", "100"}, "50", "Edit5"},  {"zeroLength", {0, "5", "4", "0"}, "50", "Edit6"},
-      {"zeroPercent", {2, "0", "", ""}, "50", "Edit4"},       {"negativePercent", {2, "-1", "", ""}, "50", "Edit4"},
-      {"negativeAngle", {1, "-3", "", ""}, "50", "Edit4"},    {"steeperThanUpright", {1, "91", "", ""}, "50", "Edit4"},
-      {"zeroStrickler", {2, "1", "", ""}, "0", "Edit7"},      {"textStrickler", {2, "1", "", ""}, "k", "Edit7"},
+      {"equalHeights", {0, "5", "5", "100"}, "50", "Edit5"}, {"zeroLength", {0, "5", "4", "0"}, "50", "Edit6"},
+      {"zeroPercent", {2, "0", "", ""}, "50", "Edit4"},      {"negativePercent", {2, "-1", "", ""}, "50", "Edit4"},
+      {"negativeAngle", {1, "-3", "", ""}, "50", "Edit4"},   {"steeperThanUpright", {1, "91", "", ""}, "50", "Edit4"},
+      {"zeroStrickler", {2, "1", "", ""}, "0", "Edit7"},     {"textStrickler", {2, "1", "", ""}, "k", "Edit7"},
   };
   for (const Case& c : cases) {
     OpenChannelForm form = Rectangle();

@@ -67,7 +67,8 @@ TEST(OrificeDesign, StartTableEnds) {
   EXPECT_NEAR(StartAreaRatio(OrificeKind::SharpEdged, (313 + 88) / 2.0L), (0.09L + 0.16L) / 2, 1e-15L);
   EXPECT_EQ(StartAreaRatio(OrificeKind::SharpEdged, 0.035L), 1);
   EXPECT_EQ(StartAreaRatio(OrificeKind::Thick, 0.011L), 1);
-  EXPECT_NEAR(StartAreaRatio(OrificeKind::Rounded, 0.02L), 0.81L + (0.02L - 0.344L) * 0.17L / (0.013L - 0.344L), 1e-15L);
+  EXPECT_NEAR(StartAreaRatio(OrificeKind::Rounded, 0.02L), 0.81L + (0.02L - 0.344L) * 0.17L / (0.013L - 0.344L),
+              1e-15L);
   // A target just above the first point starts at d₀ = D1·0.001 and finds its bore.
   const OrificeDesign tiny = DesignOrifice(Water(OrificeKind::SharpEdged, 1, 100, 1.9e7L));
   EXPECT_GT(tiny.targetZeta, 2.91e12L);

@@ -28,7 +28,8 @@ TEST(Outflow, OverpressureAddsItsHead) {
   // 1 bar over water (1000 kg/m³) is a head of 10⁵/(1000·9.81) = 10.194 m.
   const OutflowResult pressed =
       Outflow({.outflowCase = 3, .area = 0.01L, .height = 2, .overpressure = 1, .density = 1000, .mu = 0.6L});
-  const OutflowResult open = Outflow({.outflowCase = 1, .area = 0.01L, .height = 2 + 100000 / (1000 * 9.81L), .mu = 0.6L});
+  const OutflowResult open =
+      Outflow({.outflowCase = 1, .area = 0.01L, .height = 2 + 100000 / (1000 * 9.81L), .mu = 0.6L});
   EXPECT_NEAR(pressed.flow, open.flow, 1e-15L);
   const OutflowResult none = Outflow({.outflowCase = 4, .area = 0.01L, .height = 2, .density = 1000, .mu = 0.6L});
   EXPECT_NEAR(none.flow, Outflow({.outflowCase = 2, .area = 0.01L, .height = 2, .mu = 0.6L}).flow, 1e-15L);
@@ -40,7 +41,8 @@ TEST(Outflow, LargeSideOpeningIntegratesOverItsDepth) {
   EXPECT_NEAR(r.flow, 2.0L / 3 * 0.6L * 0.5L * std::sqrt(19.62L) * std::pow(2.0L, 1.5L), 1e-15L);
   EXPECT_NEAR(r.area, 1, 1e-18L);
   // A thin slot deep below the surface behaves like a small opening at its mid depth.
-  const OutflowResult slot = Outflow({.outflowCase = 5, .upperDepth = 9.99L, .lowerDepth = 10.01L, .width = 1, .mu = 1});
+  const OutflowResult slot =
+      Outflow({.outflowCase = 5, .upperDepth = 9.99L, .lowerDepth = 10.01L, .width = 1, .mu = 1});
   EXPECT_NEAR(slot.velocity, std::sqrt(19.62L * 10), 1e-6L);
 }
 

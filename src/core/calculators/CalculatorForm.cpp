@@ -11,7 +11,7 @@ namespace {
 
 using units::Unit;
 
-constexpr long double kSquareFoot = units::kFootInMetre * units::kFootInMetre;           // m²
+constexpr long double kSquareFoot = units::kFootInMetre * units::kFootInMetre;         // m²
 constexpr long double kSquareInch = units::kInchInMm * units::kInchInMm / 1000000.0L;  // m²
 
 constexpr std::array<Unit, 4> kArea = {{{"m^2", 1}, {"cm^2", 1e-4L}, {"ft^2", kSquareFoot}, {"in^2", kSquareInch}}};
@@ -72,8 +72,8 @@ void FieldReader::Refuse(const text::Message& message) {
 }
 
 void FieldReader::RefuseAbove(const TypedInput& input, long double maximum) {
-  Refuse(units::LimitMessage(texts_, input.label, input.control, true,
-                             units::FormatNumber(maximum, 3, texts_.edition())));
+  Refuse(
+      units::LimitMessage(texts_, input.label, input.control, true, units::FormatNumber(maximum, 3, texts_.edition())));
 }
 
 text::Message InvalidInput(const text::TextStore& texts, const TypedInput& input) {

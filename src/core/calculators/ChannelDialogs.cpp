@@ -89,7 +89,8 @@ std::vector<std::string> ShapeCaptions(const text::TextStore& texts, int shape, 
     case ChannelShape::Semicircle: return {length("R"), {}, {}};
     case ChannelShape::Triangle: return {length("H"), AngleCaption(texts, b), {}};
     case ChannelShape::AnyShape:
-      return {length("U"), InCaption(texts, "A", Text(texts, b, lengthUnit == 1 ? "UnitSquareFeet" : "UnitSquareMetre")),
+      return {length("U"),
+              InCaption(texts, "A", Text(texts, b, lengthUnit == 1 ? "UnitSquareFeet" : "UnitSquareMetre")),
               {}};
   }
   return {{}, {}, {}};

@@ -25,13 +25,12 @@ struct SlopeForm {
 };
 
 // Captions of Edit4 … Edit6 for the slope kind and the length unit (0 m, 1 ft.).
-std::vector<std::string> SlopeCaptions(const text::TextStore& texts, std::string_view block, int given,
-                                       int lengthUnit);
+std::vector<std::string> SlopeCaptions(const text::TextStore& texts, std::string_view block, int given, int lengthUnit);
 
 struct OpenChannelForm {
-  int shape = 0;                  // RadioGroup1
+  int shape = 0;                    // RadioGroup1
   std::string edit1, edit2, edit3;  // the shape's inputs
-  int lengthUnit = 0;             // ComboBox1: "m", "ft."
+  int lengthUnit = 0;               // ComboBox1: "m", "ft."
   SlopeForm slope;
   std::string strickler;  // Edit7
 };
@@ -61,8 +60,8 @@ OpenChannelOutcome CalculateOpenChannelDialog(const OpenChannelForm& form, const
                                               const Display& display);
 
 struct ChannelDesignForm {
-  std::string flow;   // Edit1
-  int flowUnit = 0;   // ComboBox1: "m^3/s", "cfs"
+  std::string flow;  // Edit1
+  int flowUnit = 0;  // ComboBox1: "m^3/s", "cfs"
   SlopeForm slope;
   int lengthUnit = 0;     // ComboBox2: "m", "ft."
   std::string strickler;  // Edit7

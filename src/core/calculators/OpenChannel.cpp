@@ -81,8 +81,7 @@ ChannelDesign DesignChannel(OptimalShape shape, long double flow, long double sl
     }
     case OptimalShape::Triangle: {
       const long double cos45 = std::cos(Pi / 4);
-      const long double H =
-          std::pow(flow / (std::pow(cos45, 2.0L / 3) * std::pow(0.5L, 2.0L / 3) * K), 3.0L / 8);
+      const long double H = std::pow(flow / (std::pow(cos45, 2.0L / 3) * std::pow(0.5L, 2.0L / 3) * K), 3.0L / 8);
       design = {H, 0, H * H, 0};
       break;
     }

@@ -36,8 +36,8 @@ constexpr StartPoint kStartTable[] = {
 
 // The secant iteration: a fixed step h, d ← d − f(d)·h/(f(d + h) − f(d)), until a step is below
 // the tolerance or after the last step.
-constexpr long double kSecantStep = 1e-8L;      // mm
-constexpr long double kTolerance = 1e-8L;       // mm
+constexpr long double kSecantStep = 1e-8L;  // mm
+constexpr long double kTolerance = 1e-8L;   // mm
 constexpr int kMaxSteps = 100;
 // A run that used all its steps stands only when its bore meets the equation this closely
 // (relative to ζ*): the steps may stall at the rounding noise of ζ without being wrong.

@@ -31,11 +31,11 @@ struct OrificeDesign {
   OrificeDesignStatus status = OrificeDesignStatus::Failure;
   long double pipeVelocity = 0;  // m/s
   long double pipeReynolds = 0;
-  long double targetZeta = 0;  // ζ*, referred to the pipe velocity
-  long double startBore = 0;   // d₀, mm
-  long double bore = 0;        // d, mm (status Bore)
-  int steps = 0;               // secant steps taken
-  bool converged = false;      // the last step was below 10⁻⁸ mm
+  long double targetZeta = 0;    // ζ*, referred to the pipe velocity
+  long double startBore = 0;     // d₀, mm
+  long double bore = 0;          // d, mm (status Bore)
+  int steps = 0;                 // secant steps taken
+  bool converged = false;        // the last step was below 10⁻⁸ mm
   long double boreVelocity = 0;  // m/s, thick kind only
   long double boreReynolds = 0;  // thick kind only
   bool validityWarning = false;  // outside the law's Reynolds range (the result stands)

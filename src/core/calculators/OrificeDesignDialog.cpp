@@ -81,7 +81,8 @@ OrificeDesignOutcome CalculateOrificeDesignDialog(const OrificeDesignForm& form,
     case OrificeDesignStatus::Bore: break;
   }
   if (design.validityWarning) {
-    Warn(outcome, texts, Text(texts, std::string("msgWarning") + static_cast<char>('0' + static_cast<int>(input.kind))));
+    Warn(outcome, texts,
+         Text(texts, std::string("msgWarning") + static_cast<char>('0' + static_cast<int>(input.kind))));
   }
   const long double shown = display.us ? design.bore / units::kInchInMm : design.bore;
   outcome.result = Text(texts, "ResultPrefix") + " " + ResultText(shown, display.decimals, texts.edition()) + " " +

@@ -15,21 +15,21 @@ inline constexpr std::string_view kOrificeDesignBlock = "DrosselblendeDlg";
 
 // The inputs as typed and chosen; control names in the comments.
 struct OrificeDesignForm {
-  int kind = 0;                 // RadioGroup1
-  std::string medium;           // Eingabe_Medium (shown only)
-  int flowKind = 0;             // ComboBox4: volume or mass flow
-  std::string flow;             // Eingabe_Volumenstrom
-  int flowUnit = 0;             // ComboBox5 (FlowUnits(flowKind))
-  std::string density;          // Eingabe_Dichte
-  int densityUnit = 0;          // ComboBox6
-  int viscosityKind = 0;        // ComboBox7: dynamic or kinematic
-  std::string viscosity;        // Eingabe_Viskositaet
-  int viscosityUnit = 0;        // ComboBox8
-  std::string pipeDiameter;     // Edit1
-  int lengthUnit = 0;           // ComboBox1 and ComboBox2 (coupled): "mm", "in."
-  std::string edge;             // Edit2: R (kind 1) or L (kind 2)
-  std::string pressureLoss;     // Edit3
-  int pressureUnit = 0;         // ComboBox3
+  int kind = 0;              // RadioGroup1
+  std::string medium;        // Eingabe_Medium (shown only)
+  int flowKind = 0;          // ComboBox4: volume or mass flow
+  std::string flow;          // Eingabe_Volumenstrom
+  int flowUnit = 0;          // ComboBox5 (FlowUnits(flowKind))
+  std::string density;       // Eingabe_Dichte
+  int densityUnit = 0;       // ComboBox6
+  int viscosityKind = 0;     // ComboBox7: dynamic or kinematic
+  std::string viscosity;     // Eingabe_Viskositaet
+  int viscosityUnit = 0;     // ComboBox8
+  std::string pipeDiameter;  // Edit1
+  int lengthUnit = 0;        // ComboBox1 and ComboBox2 (coupled): "mm", "in."
+  std::string edge;          // Edit2: R (kind 1) or L (kind 2)
+  std::string pressureLoss;  // Edit3
+  int pressureUnit = 0;      // ComboBox3
 };
 
 // The medium and flow of the main window, as the dialog copies them when it is shown: a flow unit
@@ -38,7 +38,7 @@ void CopyMainInputs(const mainform::MainForm& main, OrificeDesignForm& form);
 
 // Label captions of the dialog (those the messages name).
 struct OrificeDesignLabels {
-  std::string flow;       // the chosen flow kind
+  std::string flow;  // the chosen flow kind
   std::string density;
   std::string viscosity;  // the chosen viscosity kind
   std::string pipeDiameter;
