@@ -135,6 +135,9 @@ void TAusfluss_konstDlg::CaseChanged() {
   SetLabel("Label5", labels.edit8);
   SetVisible({"Label3", "Edit3", "ComboBox4"}, !labels.edit3.empty());
   SetVisible({"Label4", "Edit7", "ComboBox6"}, !labels.edit7.empty());
+  // The window takes the height its inputs need now.
+  layout()->activate();
+  adjustSize();
 }
 
 calculators::OutflowForm TAusfluss_konstDlg::ReadInputs() const {

@@ -83,10 +83,10 @@ void TAusfluss_veraeDlg::ClearResults() { findChild<QLabel*>("Label2")->clear();
 
 void TAusfluss_veraeDlg::BitBtn1Click() {
   ClearResults();
-  const calculators::DrainingTimeOutcome outcome = calculators::CalculateDrainingTimeDialog(
-      {Chosen("RadioGroup1"), EditText("Edit1"), EditText("Edit2"), EditText("Edit3"), EditText("Edit8"),
-       ListIndex("ComboBox2")},
-      Texts());
+  const calculators::DrainingTimeOutcome outcome =
+      calculators::CalculateDrainingTimeDialog({Chosen("RadioGroup1"), EditText("Edit1"), EditText("Edit2"),
+                                                EditText("Edit3"), EditText("Edit8"), ListIndex("ComboBox2")},
+                                               Texts());
   ShowOutcome(outcome);
   SetLabel("Label2", outcome.shown);
 }

@@ -22,8 +22,8 @@ QString Lettered(const char* stem, const text::TextStore& texts) { return QStrin
 
 // The common layout of both databases: choices and picture, two inputs with coupled units, μ and
 // the three buttons.
-void BuildInputs(QGridLayout* grid, QLabel* first, QLineEdit* edit5, QComboBox* unit1,
-                 QLabel* second, QLineEdit* edit6, QComboBox* unit2) {
+void BuildInputs(QGridLayout* grid, QLabel* first, QLineEdit* edit5, QComboBox* unit1, QLabel* second, QLineEdit* edit6,
+                 QComboBox* unit2) {
   grid->addWidget(first, 0, 0);
   grid->addWidget(edit5, 0, 1);
   grid->addWidget(unit1, 0, 2);

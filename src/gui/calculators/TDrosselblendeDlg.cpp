@@ -95,9 +95,8 @@ TDrosselblendeDlg::TDrosselblendeDlg(const text::TextStore& texts, QString progr
     FillUnitList(findChild<QComboBox*>("ComboBox5"), calculators::FlowUnits(kind));
     SetKindCaptions();
   });
-  connect(viscosityKind, &QComboBox::currentIndexChanged, this, [this](int kind) {
-    FillUnitList(findChild<QComboBox*>("ComboBox8"), units::ViscosityUnits(kind));
-  });
+  connect(viscosityKind, &QComboBox::currentIndexChanged, this,
+          [this](int kind) { FillUnitList(findChild<QComboBox*>("ComboBox8"), units::ViscosityUnits(kind)); });
   for (int kind = 0; kind < 3; ++kind) {
     connect(findChild<QAbstractButton*>(QString("RadioGroup1_%1").arg(kind)), &QAbstractButton::toggled, this,
             [this, kind](bool on) {

@@ -19,6 +19,8 @@ namespace {
 
 constexpr int kInfoLines = 9;
 constexpr const char* kOptimalAngle = "60";
+// The database's lists are wide enough for the longest condition names.
+constexpr int kListWidth = 320;
 
 }  // namespace
 
@@ -153,10 +155,12 @@ TDabaStricklerDlg::TDabaStricklerDlg(const text::TextStore& texts, QString progr
   auto* grid = new QGridLayout;
   grid->addWidget(Caption("Label_Art", "KindLabel"), 0, 0);
   QComboBox* kinds = Combo("ComboBox1");
+  kinds->setMinimumWidth(kListWidth);
   for (const std::string& name : calculators::StricklerKindNames(texts)) kinds->addItem(ToQString(name));
   grid->addWidget(kinds, 0, 1);
   grid->addWidget(Caption("Label_Zustand", "ConditionLabel"), 1, 0);
   grid->addWidget(Combo("ComboBox2"), 1, 1);
+  findChild<QComboBox*>("ComboBox2")->setMinimumWidth(kListWidth);
   grid->addWidget(Caption("Label_Beiwert", "CoefficientLabel"), 2, 0);
   QLabel* coefficient = Value("Label14");
   grid->addWidget(coefficient, 2, 1, Qt::AlignLeft);
