@@ -253,7 +253,9 @@ TEST_P(CalculatorTexts, EveryDialogFindsItsTexts) {
     Open(dialog.command, [&](QDialog& d) {
       everyChoice(d, dialog.calculate);
       if (dialog.database != nullptr) {
-        OpenDatabase(d, dialog.database, [&](QDialog& db) { everyChoice(db, db.findChild<QPushButton*>("BitBtn3") ? "BitBtn3" : nullptr); });
+        OpenDatabase(d, dialog.database, [&](QDialog& db) {
+          everyChoice(db, db.findChild<QPushButton*>("BitBtn3") ? "BitBtn3" : nullptr);
+        });
         // The outflow's database of large openings.
         if (auto* large = d.findChild<QAbstractButton*>("RadioGroup4_1")) large->click();
         OpenDatabase(d, dialog.database, [&](QDialog& db) { everyChoice(db, nullptr); });
