@@ -7,6 +7,7 @@ const char* const UsageText =
     "       velmora-calc batch [--no-checks] < requests.jsonl > results.jsonl\n"
     "       velmora-calc property water|saturation|air|humid-air|air-saturation KEY=VALUE ...\n"
     "       velmora-calc property --batch < states.jsonl > properties.jsonl\n"
+    "       velmora-calc calc NAME KEY=VALUE ... | velmora-calc calc --batch\n"
     "       velmora-calc --help\n";
 
 const char* const HelpText = R"(velmora-calc - pressure loss of one pipeline element, from the command line
@@ -21,6 +22,10 @@ USAGE
                          density and viscosity of water, steam and air as
                          the property dialogs calculate them (velmora-calc
                          property --help)
+  velmora-calc calc ...  the calculator dialogs: orifice-design, outflow,
+                         small-opening-mu, large-opening-mu, draining-time,
+                         open-channel, strickler, channel-design, with every
+                         key of each (velmora-calc calc --help)
   velmora-calc --help    this text
   velmora-calc --version the program version
 
