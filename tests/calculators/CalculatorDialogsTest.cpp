@@ -97,6 +97,14 @@ TEST(OutflowDialog, ResultsInBothUnitSystemsAndRefusals) {
   EXPECT_EQ(OutflowResultCaptions(German(), true).first, "Volumenstrom in ft^3/s:");
   form.edit8 = "0";
   EXPECT_EQ(CalculateOutflowDialog(form, German(), {}).refused, "Edit8");
+  // Values beyond the range of the arithmetic give the failure, never "inf" in a label.
+  OutflowForm huge = form;
+  huge.edit1 = "1e4900";
+  huge.edit2 = "1e4900";
+  huge.edit8 = "1";
+  o = CalculateOutflowDialog(huge, German(), {});
+  EXPECT_EQ(o.failure, German().FormText(kOutflowBlock, "msgNoResult"));
+  EXPECT_TRUE(o.flow.empty());
   form.large = true;  // case 5: H2 must lie below H1
   form.edit1 = "2";
   form.edit2 = "1";

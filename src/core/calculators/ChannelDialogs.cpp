@@ -1,5 +1,7 @@
 #include "calculators/ChannelDialogs.h"
 
+#include <cmath>
+
 #include "calculators/StricklerTable.h"
 #include "text/GlobalTexts.h"
 #include "units/UnitFactors.h"
@@ -160,6 +162,10 @@ OpenChannelOutcome CalculateOpenChannelDialog(const OpenChannelForm& form, const
     section.perimeter *= kFootInMetre;
   }
   const ChannelFlow flow = ManningStrickler(section, *slope, *strickler);
+  if (!std::isfinite(flow.velocity) || !std::isfinite(flow.flow)) {
+    Fail(outcome, texts, Text(texts, kOpenChannelBlock, "msgNoResult"));
+    return outcome;
+  }
   outcome.flow = flow;
   outcome.slope = *slope;
   const text::Edition edition = texts.edition();
@@ -210,6 +216,10 @@ ChannelDesignOutcome CalculateChannelDesignDialog(const ChannelDesignForm& form,
   if (!read.Ok()) return outcome;
   const long double cubicMetres = form.flowUnit == 1 ? *flow * kCubicFoot : *flow;
   const ChannelDesign design = DesignChannel(static_cast<OptimalShape>(shape), cubicMetres, *slope, *strickler, *angle);
+  if (!std::isfinite(design.first) || !std::isfinite(design.depth) || !std::isfinite(design.velocity)) {
+    Fail(outcome, texts, Text(texts, b, "msgNoResult"));
+    return outcome;
+  }
   outcome.design = design;
   outcome.slope = *slope;
   const text::Edition edition = texts.edition();

@@ -1,5 +1,7 @@
 #include "calculators/OutflowDialogs.h"
 
+#include <cmath>
+
 #include "text/GlobalTexts.h"
 #include "units/UnitFactors.h"
 
@@ -95,6 +97,10 @@ OutflowOutcome CalculateOutflowDialog(const OutflowForm& form, const text::TextS
   }
   input.mu = *mu;
   const OutflowResult result = Outflow(input);
+  if (!std::isfinite(result.flow) || !std::isfinite(result.velocity)) {
+    Fail(outcome, texts, Text(texts, kOutflowBlock, "msgNoResult"));
+    return outcome;
+  }
   outcome.result = result;
   const long double cubicFoot = kFootInMetre * kFootInMetre * kFootInMetre;
   outcome.flow = ResultText(display.us ? result.flow / cubicFoot : result.flow, display.decimals, texts.edition());
@@ -211,6 +217,10 @@ DrainingTimeOutcome CalculateDrainingTimeDialog(const DrainingTimeForm& form, co
   const long double d = InBase(MillimetreUnits(), form.unit, *opening) / 1000;
   const long double H = InBase(MetreUnits(), form.unit, *third);
   const long double t = DrainingTime(static_cast<VesselShape>(shape), D, d, H, *mu);
+  if (!std::isfinite(t)) {
+    Fail(outcome, texts, Text(texts, kDrainingTimeBlock, "msgNoResult"));
+    return outcome;
+  }
   outcome.seconds = t;
   const text::Edition edition = texts.edition();
   outcome.shown = ResultText(t, 0, edition) + " s";
