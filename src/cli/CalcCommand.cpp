@@ -156,8 +156,8 @@ const Outcome& OpenChannel(const CalcRequest& r, const text::TextStore& t, const
   return o;
 }
 
-const Outcome& ChannelDesignAnswer(const CalcRequest& r, const text::TextStore& t, const Display& d,
-                                   JsonWriter& json, ChannelDesignOutcome& o) {
+const Outcome& ChannelDesignAnswer(const CalcRequest& r, const text::TextStore& t, const Display& d, JsonWriter& json,
+                                   ChannelDesignOutcome& o) {
   ChannelDesignForm form;
   form.flow = r.Input("Q");
   form.slope = Slope(r);

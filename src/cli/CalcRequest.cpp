@@ -45,12 +45,9 @@ constexpr CalcKey kSmall[] = {
     {"d", "nozzle diameter of kind 4, mm"},
 };
 constexpr CalcKey kLarge[] = {
-    {"opening", "0 side, 1 bottom opening"},
-    {"edge", "side openings: 0 sharp-edged, 1 rounded"},
-    {"h", "height of a side opening, m"},
-    {"b", "width of a side opening, m"},
-    {"D", "vessel diameter (bottom opening), m"},
-    {"d", "opening diameter (bottom opening), m"},
+    {"opening", "0 side, 1 bottom opening"},      {"edge", "side openings: 0 sharp-edged, 1 rounded"},
+    {"h", "height of a side opening, m"},         {"b", "width of a side opening, m"},
+    {"D", "vessel diameter (bottom opening), m"}, {"d", "opening diameter (bottom opening), m"},
 };
 constexpr CalcKey kDraining[] = {
     {"shape", "0 vertical cylinder, 1 horizontal cylinder, 2 sphere, 3 cone"},
@@ -148,9 +145,7 @@ void SetId(CalcRequest& request, JsonType type, std::string_view text) {
   id.length = n;
 }
 
-std::string Shortened(std::string_view key) {
-  return std::string(key.substr(0, 40)) + (key.size() > 40 ? "..." : "");
-}
+std::string Shortened(std::string_view key) { return std::string(key.substr(0, 40)) + (key.size() > 40 ? "..." : ""); }
 
 void AddInput(CalcRequest& request, std::string_view key, JsonType type, std::string_view text) {
   if (!request.error.empty()) return;

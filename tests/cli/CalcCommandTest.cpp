@@ -79,7 +79,7 @@ TEST(CalcCommand, JsonLinesTakeTheirInputsFromTheLineItself) {
   std::string out = Line(R"({"id": 7, "calculator": "open-channel", "B": 2, "H": 1, "slope_given": 2,)"
                          R"( "percent": 1, "kSt": 50, "us": true, "edition": "E"})");
   EXPECT_TRUE(Has(out, "{\"id\":7,\"calculator\":\"open-channel\"")) << out;
-  EXPECT_TRUE(Has(out, "\"velocity\":3.149")) << out;         // m/s, whatever the display
+  EXPECT_TRUE(Has(out, "\"velocity\":3.149")) << out;            // m/s, whatever the display
   EXPECT_TRUE(Has(out, "\"velocity_text\":\"10.334\"")) << out;  // 3.14980 m/s is 10.3340 ft/s
   out = Line(R"({"id": "x", "calculator": "outflow", "A": "1,5", "H": 2, "mu": 0.6})");
   EXPECT_TRUE(Has(out, "\"area\":1.5")) << out;  // a text is read as the field would read it
