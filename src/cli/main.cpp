@@ -12,6 +12,7 @@
 
 #include "Answer.h"
 #include "Batch.h"
+#include "CalcCommand.h"
 #include "Curve.h"
 #include "Help.h"
 #include "PropertyCommand.h"
@@ -105,6 +106,24 @@ int Curve(std::span<const char* const> arguments, const char* argv0) {
   return status;
 }
 
+// velmora-calc calc: the calculator dialogs, in the edition each request asks for.
+int Calc(std::span<const char* const> arguments, const char* argv0) {
+  std::unique_ptr<velmora::text::TextStore> stores[4];
+  const TextsOf texts = [&](velmora::text::Edition edition) -> const velmora::text::TextStore* {
+    auto& store = stores[velmora::text::EditionIndex(edition)];
+    if (store) return store.get();
+    store = std::make_unique<velmora::text::TextStore>(edition);
+    try {
+      store->LoadTexts(ProgramFolder(argv0));
+    } catch (const velmora::text::TextFileError&) {
+      std::fprintf(stderr, "%s\n", kMissingTextFiles);
+      store.reset();
+    }
+    return store.get();
+  };
+  return RunCalcCommand(arguments, texts, VELMORA_EDITION_LETTER);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,6 +147,8 @@ int main(int argc, char** argv) {
     if (!texts) return kFailure;
     return RunTable({argv + 2, static_cast<std::size_t>(argc - 2)}, *texts, stdout, stderr);
   }
+  if (command == "calc")
+    return Calc(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command != "element" && command != "batch") return Usage("unknown command");
   std::span<const char* const> rest(argv + 2, static_cast<std::size_t>(argc - 2));
   const bool noChecks = TakeNoChecks(rest);

@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "calculators/CalculatorWindows.h"
 #include "catalogue/ElementLayout.h"
 #include "curve/CurveCommand.h"
 #include "elements/TBtnBottomDlg.h"
@@ -142,6 +143,13 @@ void TMyWindow::ConnectCommands() {
   on("StoffdatenfeuchteLuft1", [this] { OpenPropertyDialog(humidAirDialog_); });
   on("StoffdatenLuftSttigungszustand1", [this] { OpenPropertyDialog(saturatedAirDialog_); });
   on("Druckverlustkurve1", [this] { OpenCurve(); });
+  calculators_ = new CalculatorWindows(texts_, programFolder_, this);
+  const auto display = [this] { return calculators::Display{settings_.display.us, settings_.display.decimals}; };
+  on("DrosselblendeAuslegung1", [this, display] { calculators_->OpenOrificeDesign(ReadForm(), display()); });
+  on("KonstanterFlssigkeitsspiegel1", [this, display] { calculators_->OpenOutflow(display()); });
+  on("AbnehmenderFlssigkeitsspiegel1", [this, display] { calculators_->OpenDrainingTime(display()); });
+  on("VorhandenesGerinneberechnen1", [this, display] { calculators_->OpenOpenChannel(display()); });
+  on("Gerinneauslegen1", [this, display] { calculators_->OpenChannelDesign(display()); });
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
                        QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));
@@ -387,8 +395,11 @@ void TMyWindow::WriteUserSettings() {
 }
 
 void TMyWindow::OpenSettings() {
+  const results::DisplayOptions before = settings_.display;
   if (!settingsDialog_->Edit(settings_)) return;
   results_->SetDisplayOptions(settings_.display);  // converts the table when metric/US changed
+  if (before.us != settings_.display.us || before.decimals != settings_.display.decimals)
+    calculators_->DisplayChanged({settings_.display.us, settings_.display.decimals});
   session_.Appearance().us = settings_.display.us;
   results_->setWindowTitle(ProjectCaption());
 }

@@ -22,6 +22,7 @@ namespace velmora::gui {
 
 class AdditionalPanel;
 class CurveCommand;
+class CalculatorWindows;
 class ElementPanel;
 class MediumPanel;
 class TAusgabe_Fenster;
@@ -164,6 +165,7 @@ class TMyWindow : public QMainWindow {
   TableChangeCommands* tableChange_ = nullptr;  // column, table and width changes of the results
   TKurzAnzeige* shortDisplay_ = nullptr;
   TSeiteEinrichtenDlg* pageSetup_ = nullptr;
+  CalculatorWindows* calculators_ = nullptr;  // the calculator dialogs, each made on first use
   settings::StoredSettings settings_;
   QString settingsFile_;
 };

@@ -1,0 +1,254 @@
+#include "CalcRequest.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace velmora::cli {
+namespace {
+
+constexpr CalcKey kSlopeKeys[] = {
+    {"slope_given", "0 heights z1, z2 over L; 1 angle alpha; 2 percent"},
+    {"z1", "height at the start, m"},
+    {"z2", "height at the end, m"},
+    {"L", "length, m"},
+    {"alpha", "slope angle, degrees"},
+    {"percent", "slope, %"},
+    {"kSt", "Strickler coefficient, m^(1/3)/s"},
+};
+
+constexpr CalcKey kOrifice[] = {
+    {"kind", "0 sharp-edged, 1 rounded inlet, 2 thick orifice"},
+    {"flow", "volume flow, m³/h"},
+    {"density", "kg/m³"},
+    {"viscosity", "dynamic viscosity, 10^-6 kg/(m·s)"},
+    {"D1", "pipe diameter, mm"},
+    {"edge", "inlet radius R (kind 1) or bore length L (kind 2), mm"},
+    {"dp", "wanted pressure loss, bar"},
+};
+constexpr CalcKey kOutflow[] = {
+    {"large", "0 small, 1 large opening"},
+    {"bottom", "0 side, 1 bottom opening"},
+    {"overpressure", "0 unpressurised, 1 overpressure (small openings)"},
+    {"A", "area of the opening, m²"},
+    {"H", "liquid height above the opening, m"},
+    {"pi", "overpressure, bar"},
+    {"rho", "liquid density, kg/m³"},
+    {"H1", "large side opening: depth of the upper edge, m"},
+    {"H2", "large side opening: depth of the lower edge, m"},
+    {"b", "large side opening: width, m"},
+    {"mu", "discharge coefficient"},
+};
+constexpr CalcKey kSmall[] = {
+    {"kind", "0 sharp-edged, 1 nozzle, 2 conical extension, 3 cylindrical extension, 4 extension with nozzle"},
+    {"angle", "cone angle of kind 2, degrees"},
+    {"D", "pipe diameter of kind 4, mm"},
+    {"d", "nozzle diameter of kind 4, mm"},
+};
+constexpr CalcKey kLarge[] = {
+    {"opening", "0 side, 1 bottom opening"},      {"edge", "side openings: 0 sharp-edged, 1 rounded"},
+    {"h", "height of a side opening, m"},         {"b", "width of a side opening, m"},
+    {"D", "vessel diameter (bottom opening), m"}, {"d", "opening diameter (bottom opening), m"},
+};
+constexpr CalcKey kDraining[] = {
+    {"shape", "0 vertical cylinder, 1 horizontal cylinder, 2 sphere, 3 cone"},
+    {"D", "vessel diameter, m"},
+    {"d", "opening diameter, mm"},
+    {"H", "liquid height (shapes 0 and 3), m"},
+    {"L", "vessel length (shape 1), m"},
+    {"mu", "discharge coefficient"},
+};
+constexpr CalcKey kOpenChannel[] = {
+    {"shape", "0 rectangle, 1 trapezoid, 2 semicircle, 3 triangle, 4 any shape"},
+    {"B", "bottom width (0, 1), m"},
+    {"H", "water depth (0, 1, 3), m"},
+    {"beta", "wall angle (1, 3), degrees"},
+    {"R", "radius (2), m"},
+    {"U", "wetted perimeter (4), m"},
+    {"A", "flow area (4), m²"},
+    {"slope_given", "0 heights z1, z2 over L; 1 angle alpha; 2 percent"},
+    {"z1", "height at the start, m"},
+    {"z2", "height at the end, m"},
+    {"L", "length, m"},
+    {"alpha", "slope angle, degrees"},
+    {"percent", "slope, %"},
+    {"kSt", "Strickler coefficient, m^(1/3)/s"},
+};
+constexpr CalcKey kStrickler[] = {
+    {"kind", "channel kind, 1 ... 7"},
+    {"condition", "condition of the kind, 1 ... (11, 3, 9, 3, 6, 4, 7)"},
+};
+constexpr CalcKey kDesign[] = {
+    {"Q", "volume flow, m³/s"},
+    {"shape", "0 rectangle, 1 trapezoid, 2 semicircle, 3 triangle (45° walls)"},
+    {"beta", "wall angle of the trapezoid, degrees (60 when not given)"},
+    {"slope_given", "0 heights z1, z2 over L; 1 angle alpha; 2 percent"},
+    {"z1", "height at the start, m"},
+    {"z2", "height at the end, m"},
+    {"L", "length, m"},
+    {"alpha", "slope angle, degrees"},
+    {"percent", "slope, %"},
+    {"kSt", "Strickler coefficient, m^(1/3)/s"},
+};
+
+constexpr Calculator kCalculators[] = {
+    {"orifice-design", "bore of a restriction orifice for a wanted pressure loss", kOrifice},
+    {"outflow", "outflow from a vessel at constant level", kOutflow},
+    {"small-opening-mu", "discharge coefficient of small openings", kSmall},
+    {"large-opening-mu", "discharge coefficient of large openings", kLarge},
+    {"draining-time", "draining time of a vessel at falling level", kDraining},
+    {"open-channel", "open channel flow by Manning-Strickler", kOpenChannel},
+    {"strickler", "Strickler coefficient of the database", kStrickler},
+    {"channel-design", "hydraulically optimal channel profile", kDesign},
+};
+
+// The settings every calculator takes beside its inputs.
+bool Setting(CalcRequest& request, std::string_view key, JsonType type, std::string_view text) {
+  if (key == "us") {
+    if (type == JsonType::True || type == JsonType::False) {
+      request.us = type == JsonType::True;
+    } else if (text == "true" || text == "false") {
+      request.us = text == "true";
+    } else {
+      request.error = "us: must be true or false";
+    }
+    return true;
+  }
+  if (key == "decimals") {
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '6') {
+      request.decimals = text[0] - '0';
+    } else {
+      request.error = "decimals: must be a whole number from 0 to 6";
+    }
+    return true;
+  }
+  if (key == "edition") {
+    if (text.size() == 1 && text::IsEdition(text[0])) {
+      request.edition = text[0];
+    } else {
+      request.error = "edition: must be D, E, F or H";
+    }
+    return true;
+  }
+  return false;
+}
+
+void SetId(CalcRequest& request, JsonType type, std::string_view text) {
+  RequestId& id = request.id;
+  switch (type) {
+    case JsonType::String: id.kind = RequestId::Kind::String; break;
+    case JsonType::Number: id.kind = RequestId::Kind::Number; break;
+    case JsonType::Null: id.kind = RequestId::Kind::Null; return;
+    default: request.error = "id: must be a string or a number"; return;
+  }
+  const std::size_t n = text.size() < JsonMember::MaxString ? text.size() : JsonMember::MaxString;
+  std::memcpy(id.text, text.data(), n);
+  id.length = n;
+}
+
+std::string Shortened(std::string_view key) { return std::string(key.substr(0, 40)) + (key.size() > 40 ? "..." : ""); }
+
+void AddInput(CalcRequest& request, std::string_view key, JsonType type, std::string_view text) {
+  if (!request.error.empty()) return;
+  if (Setting(request, key, type, text)) return;
+  bool known = false;
+  for (const CalcKey& k : request.calculator->keys) known = known || k.name == key;
+  if (!known) {
+    request.error = "unknown key \"" + Shortened(key) + "\" of " + std::string(request.calculator->name);
+    return;
+  }
+  if (request.Has(key)) {
+    request.error = "duplicate key \"" + Shortened(key) + "\"";
+    return;
+  }
+  if (type != JsonType::Number && type != JsonType::String) {
+    request.error = Shortened(key) + ": must be a number or a text";
+    return;
+  }
+  request.inputs.emplace_back(std::string(key), std::string(text));
+}
+
+}  // namespace
+
+std::span<const Calculator> Calculators() { return kCalculators; }
+
+const Calculator* CalculatorNamed(std::string_view name) {
+  for (const Calculator& calculator : kCalculators) {
+    if (calculator.name == name) return &calculator;
+  }
+  return nullptr;
+}
+
+std::string CalcRequest::Input(std::string_view key) const {
+  for (const auto& [name, text] : inputs) {
+    if (name == key) return text;
+  }
+  return {};
+}
+
+bool CalcRequest::Has(std::string_view key) const {
+  for (const auto& input : inputs) {
+    if (input.first == key) return true;
+  }
+  return false;
+}
+
+void CalcRequestFromLine(std::string_view line, FlatObject& scratch, CalcRequest& request, text::Edition edition) {
+  request = CalcRequest{};
+  request.edition = edition;
+  const char* error = ParseFlatObject(line, scratch);
+  for (std::size_t i = 0; i < scratch.count; ++i) {
+    const JsonMember& m = scratch.members[i];
+    if (m.Key() == "id") SetId(request, m.type, m.type == JsonType::String ? m.Text() : m.number);
+  }
+  if (error != nullptr) {
+    request.error = error;
+    return;
+  }
+  for (std::size_t i = 0; i < scratch.count; ++i) {
+    const JsonMember& m = scratch.members[i];
+    if (m.Key() != "calculator") continue;
+    if (request.calculator != nullptr || !request.error.empty()) {
+      request.error = "duplicate key \"calculator\"";
+    } else if (m.type != JsonType::String || (request.calculator = CalculatorNamed(m.Text())) == nullptr) {
+      request.error = "unknown calculator \"" + Shortened(m.type == JsonType::String ? m.Text() : m.number) + "\"";
+    }
+  }
+  if (request.Failed()) return;
+  if (request.calculator == nullptr) {
+    request.error = "missing calculator";
+    return;
+  }
+  for (std::size_t i = 0; i < scratch.count; ++i) {
+    const JsonMember& m = scratch.members[i];
+    if (m.Key() == "id" || m.Key() == "calculator") continue;
+    AddInput(request, m.Key(), m.type, m.type == JsonType::String ? m.Text() : m.number);
+  }
+}
+
+void CalcRequestFromArguments(std::string_view name, std::span<const char* const> arguments, CalcRequest& request,
+                              text::Edition edition) {
+  request = CalcRequest{};
+  request.edition = edition;
+  request.calculator = CalculatorNamed(name);
+  if (request.calculator == nullptr) {
+    request.error = "unknown calculator \"" + Shortened(name) + "\"";
+    return;
+  }
+  for (const char* argument : arguments) {
+    const std::string_view text(argument);
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos) {
+      request.error = "\"" + Shortened(text) + "\" is not KEY=VALUE";
+      return;
+    }
+    const std::string_view key = text.substr(0, equals);
+    const std::string_view value = text.substr(equals + 1);
+    if (key == "id") {
+      SetId(request, IsJsonNumber(value) ? JsonType::Number : JsonType::String, value);
+    } else {
+      AddInput(request, key, IsJsonNumber(value) ? JsonType::Number : JsonType::String, value);
+    }
+  }
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,112 @@
+// velmora-calc calc: requests read from arguments and JSON lines, answered with the dialogs'
+// numbers, texts, refusals and messages.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "CalcCommand.h"
+#include "CalcRequest.h"
+#include "TestTexts.h"
+
+namespace velmora::cli {
+namespace {
+
+const TextsOf kTexts = [](text::Edition edition) { return &testing_support::Texts(edition); };
+
+std::string Answer(std::string_view name, std::initializer_list<const char*> arguments, bool* answered = nullptr) {
+  CalcRequest request;
+  const std::vector<const char*> words(arguments);
+  CalcRequestFromArguments(name, words, request, 'D');
+  std::string out, refused;
+  const bool done = AnswerCalc(request, kTexts, out, refused);
+  if (answered != nullptr) *answered = done;
+  return out;
+}
+
+std::string Line(std::string_view line) {
+  CalcRequest request;
+  FlatObject object;
+  CalcRequestFromLine(line, object, request, 'D');
+  std::string out, refused;
+  AnswerCalc(request, kTexts, out, refused);
+  return out;
+}
+
+bool Has(const std::string& out, std::string_view piece) { return out.find(piece) != std::string::npos; }
+
+TEST(CalcCommand, EveryCalculatorAnswersItsWorkedExample) {
+  const struct {
+    const char* name;
+    std::vector<const char*> arguments;
+    const char* piece;
+  } cases[] = {
+      {"orifice-design", {"flow=1", "density=998.2", "viscosity=1002", "D1=50", "dp=0.1"}, "\"pipe_reynolds\":7046.7"},
+      {"outflow", {"A=1", "H=1", "mu=1", "edition=E", "decimals=4"}, "\"flow_text\":\"4.4294\""},
+      {"small-opening-mu", {"kind=2", "angle=90"}, "\"shown\":\"0,74\""},
+      {"large-opening-mu", {"edge=1"}, "\"take_over\":\"0,7\""},
+      {"draining-time", {"D=1", "d=100", "H=1", "mu=0.6"}, "\"shown\":\"75 s = 1,3 Min.\""},
+      {"open-channel", {"B=2", "H=1", "slope_given=2", "percent=1", "kSt=50"}, "\"velocity_text\":\"3,150\""},
+      {"channel-design", {"Q=1", "slope_given=2", "percent=0.1", "kSt=60", "decimals=4"}, "\"first_text\":\"1,4424\""},
+      {"strickler", {"kind=1", "condition=2"}, "\"take_over\":\"90\""},
+  };
+  for (const auto& c : cases) {
+    CalcRequest request;
+    CalcRequestFromArguments(c.name, c.arguments, request, 'D');
+    std::string out, refused;
+    EXPECT_TRUE(AnswerCalc(request, kTexts, out, refused)) << c.name;
+    EXPECT_TRUE(Has(out, c.piece)) << out;
+    EXPECT_FALSE(Has(out, "\"error\"")) << out;
+  }
+}
+
+TEST(CalcCommand, RefusalsNameTheFieldAndCarryTheMessages) {
+  bool answered = true;
+  std::string out = Answer("draining-time", {"D=1", "d=100", "H=1", "mu=0"}, &answered);
+  EXPECT_FALSE(answered);
+  EXPECT_TRUE(Has(out, "\"refused\":\"Edit8\"")) << out;
+  EXPECT_FALSE(Has(out, "\"seconds\""));
+  out = Answer("orifice-design", {"flow=abc", "density=998.2", "viscosity=1002", "D1=50", "dp=0.1"}, &answered);
+  EXPECT_TRUE(Has(out, "\"refused\":\"Eingabe_Volumenstrom\"")) << out;
+  // The pipe that needs no orifice answers without a bore, and says so.
+  out = Answer("orifice-design", {"flow=100", "density=998.2", "viscosity=1002", "D1=100", "dp=0.0001"}, &answered);
+  EXPECT_TRUE(answered);
+  EXPECT_TRUE(Has(out, "\"no_orifice_needed\":true")) << out;
+  EXPECT_FALSE(Has(out, "\"bore\""));
+  EXPECT_TRUE(Has(out, "Keine Drosselblende")) << out;
+}
+
+TEST(CalcCommand, JsonLinesTakeTheirInputsFromTheLineItself) {
+  std::string out = Line(R"({"id": 7, "calculator": "open-channel", "B": 2, "H": 1, "slope_given": 2,)"
+                         R"( "percent": 1, "kSt": 50, "us": true, "edition": "E"})");
+  EXPECT_TRUE(Has(out, "{\"id\":7,\"calculator\":\"open-channel\"")) << out;
+  EXPECT_TRUE(Has(out, "\"velocity\":3.149")) << out;            // m/s, whatever the display
+  EXPECT_TRUE(Has(out, "\"velocity_text\":\"10.334\"")) << out;  // 3.14980 m/s is 10.3340 ft/s
+  out = Line(R"({"id": "x", "calculator": "outflow", "A": "1,5", "H": 2, "mu": 0.6})");
+  EXPECT_TRUE(Has(out, "\"area\":1.5")) << out;  // a text is read as the field would read it
+  const std::array<std::pair<const char*, const char*>, 6> errors = {{
+      {R"({"id": 1, "calculator": "outflow", "Z": 1})", "unknown key \\\"Z\\\" of outflow"},
+      {R"({"id": 1, "calculator": "outflow", "A": 1, "A": 2})", "duplicate key"},
+      {R"({"id": 1, "calculator": "outflow", "decimals": 9})", "decimals: must be"},
+      {R"({"id": 1, "calculator": "outflow", "edition": "X"})", "edition: must be"},
+      {R"({"id": 1, "A": 1})", "missing calculator"},
+      {R"({"id": 1, "calculator": "strickler", "kind": 8, "condition": 1})", "no such kind"},
+  }};
+  for (const auto& [line, error] : errors) {
+    out = Line(line);
+    EXPECT_TRUE(Has(out, "{\"id\":1,")) << out;
+    EXPECT_TRUE(Has(out, "\"error\":")) << out;
+    EXPECT_TRUE(Has(out, error)) << out;
+  }
+}
+
+TEST(CalcCommand, HelpNamesEveryCalculatorAndKey) {
+  const std::string help = CalcHelpText();
+  for (const Calculator& calculator : Calculators()) {
+    EXPECT_TRUE(Has(help, "  " + std::string(calculator.name) + ": ")) << calculator.name;
+    for (const CalcKey& key : calculator.keys) EXPECT_TRUE(Has(help, "    " + std::string(key.name) + " ")) << key.name;
+  }
+  EXPECT_TRUE(Has(help, "no nesting"));
+}
+
+}  // namespace
+}  // namespace velmora::cli
