@@ -22,7 +22,9 @@
 #include "fluids/TLuftDialog.h"
 #include "fluids/TLuftSattDlg.h"
 #include "fluids/TLuft_feuchtDlg.h"
+#include "fluids/TMedienDialog.h"
 #include "fluids/TSattdampfDialog.h"
+#include "fluids/TStoffwerteGaseNeu.h"
 #include "hydraulics/CalculateElement.h"
 #include "main/AdditionalPanel.h"
 #include "main/ElementPanel.h"
@@ -127,6 +129,8 @@ void TMyWindow::ConnectCommands() {
   on("StoffdatenLuft1", [this] { OpenPropertyDialog(dryAirDialog_); });
   on("StoffdatenfeuchteLuft1", [this] { OpenPropertyDialog(humidAirDialog_); });
   on("StoffdatenLuftSttigungszustand1", [this] { OpenPropertyDialog(saturatedAirDialog_); });
+  on("StoffdatensonstigeMedien1", [this] { OpenPropertyDialog(liquidDialog_, programFolder_); });
+  on("StoffdatensonstigeGase1", [this] { OpenPropertyDialog(gasDialog_, programFolder_); });
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
                        QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));
@@ -350,10 +354,10 @@ void TMyWindow::OpenSettings() {
   results_->setWindowTitle(ProjectCaption());
 }
 
-template <typename Dialog>
-void TMyWindow::OpenPropertyDialog(Dialog*& dialog) {
+template <typename Dialog, typename... Arguments>
+void TMyWindow::OpenPropertyDialog(Dialog*& dialog, const Arguments&... arguments) {
   if (dialog == nullptr) {
-    dialog = new Dialog(texts_, this);
+    dialog = new Dialog(texts_, arguments..., this);
     connect(dialog, &PropertyDialog::TakeOverRequested, this, &TMyWindow::ApplyMediumTakeOver);
   }
   dialog->Present(settings_.display.us);

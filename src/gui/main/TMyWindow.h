@@ -31,7 +31,9 @@ class TIAPWSDlg;
 class TLuftDialog;
 class TLuftSattDlg;
 class TLuft_feuchtDlg;
+class TMedienDialog;
 class TSattdampfDialog;
+class TStoffwerteGaseNeu;
 
 // The main input window: the chosen element with its dimensions, the medium and the gas data,
 // and every command of the program. It shows the project of its ProjectSession and mirrors its
@@ -107,9 +109,10 @@ class TMyWindow : public QMainWindow {
   void ReadUserSettings();
   void WriteUserSettings();
   void OpenSettings();
-  // Creates a property dialog on first use, then shows it modally for the display units chosen.
-  template <typename Dialog>
-  void OpenPropertyDialog(Dialog*& dialog);
+  // Creates a property dialog on first use (with `arguments` after the texts), then shows it
+  // modally for the display units chosen.
+  template <typename Dialog, typename... Arguments>
+  void OpenPropertyDialog(Dialog*& dialog, const Arguments&... arguments);
 
   // Project: every command runs on the session, then the windows show the project as it is now.
   std::unique_ptr<project::ProjectDialogs> MakeProjectDialogs();
@@ -147,6 +150,8 @@ class TMyWindow : public QMainWindow {
   TLuftDialog* dryAirDialog_ = nullptr;
   TLuft_feuchtDlg* humidAirDialog_ = nullptr;
   TLuftSattDlg* saturatedAirDialog_ = nullptr;
+  TStoffwerteGaseNeu* gasDialog_ = nullptr;
+  TMedienDialog* liquidDialog_ = nullptr;
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
