@@ -101,8 +101,8 @@ TEST(GasDatabase, SkipsDamagedLines) {
   const std::string lines[] = {
       "header",
       good,
-      "2\tShort\t\tB\t28\t-200",                                           // too few fields
-      "3\tNo number\t\tC\tx\t-200\t-190\t130\t35\t90\t0.04\t0\t17",       // M no number
+      "2\tShort\t\tB\t28\t-200",                                     // too few fields
+      "3\tNo number\t\tC\tx\t-200\t-190\t130\t35\t90\t0.04\t0\t17",  // M no number
       "4\tDescending\t\tD\t28\t-200\t-190\t130\t35\t90\t0.04\t100\t21\t0\t17",
       "5\tNo viscosity\t\tE\t28\t-200\t-190\t130\t35\t90\t0.04\t0\t\t100\t21",
   };
@@ -165,7 +165,7 @@ TEST(GasDialog, Interpolation) {
     EXPECT_EQ(outcome.message->icon, text::MessageIcon::None);
     EXPECT_EQ(outcome.message->focus, "TemperaturEdit");
   }
-  EXPECT_EQ(InterpolateGas(nitrogen, Form("1,013", 0, "35"), t, false)->values->viscosity, "18,3");  // 18.255
+  EXPECT_EQ(InterpolateGas(nitrogen, Form("1,013", 0, "35"), t, false)->values->viscosity, "18,3");         // 18.255
   EXPECT_EQ(InterpolateGas(nitrogen, Form("1,013", 0, "308,15", 1), t, false)->values->viscosity, "18,3");  // K
   const GasOutcome liquid = *InterpolateGas(Named("Propane"), Form("5", 0, "-20"), t, false);
   EXPECT_EQ(liquid.message->text, t.FormText(kGasBlock, "Fluessig"));

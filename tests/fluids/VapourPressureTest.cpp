@@ -32,11 +32,11 @@ struct Check {
 // 3 (Antoine), in bar.
 TEST(VapourPressure, EquationTypesAgainstTheirCheckValues) {
   const Check checks[] = {
-      {"Water", 333.87L, 0.20592L, 1e-5L},          {"Water", 510.06L, 31.698L, 1e-3L},
-      {"Ethylbenzene", 368.39L, 0.2918L, 1e-4L},    {"Ethylbenzene", 422.66L, 1.4308L, 1e-4L},
-      {"Ammonia", 221.50L, 0.3739L, 1e-4L},         {"Ammonia", 246.92L, 1.4337L, 1e-4L},
-      {"Methane", 101.67L, 0.4095L, 1e-4L},         {"Methane", 150.83L, 10.811L, 1e-3L},
-      {"Carbon dioxide", 216.59L, 5.1851L, 1e-4L},  {"Carbon dioxide", 260.50L, 24.54L, 1e-2L},
+      {"Water", 333.87L, 0.20592L, 1e-5L},         {"Water", 510.06L, 31.698L, 1e-3L},
+      {"Ethylbenzene", 368.39L, 0.2918L, 1e-4L},   {"Ethylbenzene", 422.66L, 1.4308L, 1e-4L},
+      {"Ammonia", 221.50L, 0.3739L, 1e-4L},        {"Ammonia", 246.92L, 1.4337L, 1e-4L},
+      {"Methane", 101.67L, 0.4095L, 1e-4L},        {"Methane", 150.83L, 10.811L, 1e-3L},
+      {"Carbon dioxide", 216.59L, 5.1851L, 1e-4L}, {"Carbon dioxide", 260.50L, 24.54L, 1e-2L},
   };
   for (const Check& c : checks) EXPECT_NEAR(*VapourPressure(Named(c.name), c.T), c.value, c.unit) << c.name << c.T;
   EXPECT_EQ(Named("Water").type, 1);
@@ -49,9 +49,9 @@ TEST(VapourPressure, EquationTypesAgainstTheirCheckValues) {
 // The Rackett densities of the same collection in kg/m³ (their last digit within one unit).
 TEST(VapourPressure, RackettDensityAgainstItsCheckValues) {
   const Check checks[] = {
-      {"Water", 373.12L, 951.9L, 0.1L},          {"Water", 333.15L, 976.4L, 0.1L},
-      {"Ethylbenzene", 409.31L, 759.1L, 0.1L},   {"Ethylbenzene", 333.15L, 831.9L, 0.1L},
-      {"Ammonia", 279.83L, 628.1L, 0.1L},        {"Methane", 151.67L, 354.3L, 0.1L},
+      {"Water", 373.12L, 951.9L, 0.1L},           {"Water", 333.15L, 976.4L, 0.1L},
+      {"Ethylbenzene", 409.31L, 759.1L, 0.1L},    {"Ethylbenzene", 333.15L, 831.9L, 0.1L},
+      {"Ammonia", 279.83L, 628.1L, 0.1L},         {"Methane", 151.67L, 354.3L, 0.1L},
       {"Carbon dioxide", 234.67L, 1112.6L, 0.1L},
   };
   for (const Check& c : checks) EXPECT_NEAR(*RackettDensity(Named(c.name), c.T), c.value, c.unit) << c.name << c.T;
@@ -77,8 +77,8 @@ TEST(VapourPressure, ImplicitEquationBySecantStep) {
 TEST(VapourPressure, UpDownRangeAndSteps) {
   VapourPressureRecord s = Named("Water");
   const std::pair<int, int> cases[][2] = {
-      {{275, 373}, {2, 95}},   // 373 − 274 = 99, down to 95
-      {{275, 378}, {2, 100}},  // 104, down to 100
+      {{275, 373}, {2, 95}},     // 373 − 274 = 99, down to 95
+      {{275, 378}, {2, 100}},    // 104, down to 100
       {{194, 254}, {-79, -20}},  // −20 stays
       {{194, 256}, {-79, -15}},  // −18 moved toward zero
   };
@@ -117,8 +117,9 @@ TEST(VapourPressure, DialogDisplay) {
 TEST(VapourPressure, ReadsTheTableAndSkipsDamagedLines) {
   EXPECT_EQ(Substances().substances.size(), 46u);
   EXPECT_TRUE(Substances().skipped.empty());
-  const std::string good = "Water\tH2O\t18.015\t0.00\t99.97\t1\t-7.76451\t1.45838\t-2.7758\t-1.23303\t275\t647\t647.35\t"
-                           "221.223\t0.9992\t293.15\t0.4415";
+  const std::string good =
+      "Water\tH2O\t18.015\t0.00\t99.97\t1\t-7.76451\t1.45838\t-2.7758\t-1.23303\t275\t647\t647.35\t"
+      "221.223\t0.9992\t293.15\t0.4415";
   std::string damaged = good;
   damaged.replace(damaged.find("\t1\t"), 3, "\t4\t");  // no such equation type
   const std::string content = good + "\n" + damaged + "\nWater\tH2O\t18\n\n" +

@@ -38,7 +38,7 @@ GasOutcome Calculate(const GasRecord& gas, const GasForm& form, long double T, l
   GasOutcome outcome;
   InputReader reader(texts);
   const std::optional<long double> p =
-      reader.Pressure({form.pressure, Text(texts, "DruckLabel"), kGasPressureEdit}, form.pressureUnit);
+      reader.Pressure({form.pressure, Text(texts, "DruckLabel"), kGasPressureEdit, true}, form.pressureUnit);
   if (reader.Failure()) {
     outcome.message = reader.Failure();
     return outcome;

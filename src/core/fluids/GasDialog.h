@@ -63,10 +63,10 @@ struct GasCaptions {
 };
 GasCaptions GasResultCaptions(const text::TextStore& texts, bool us);
 
-// The table values at the chosen tabulated temperature. The pressure: no number, the invalid-entry
-// message; below 0.1 bar, nothing and no message; above 1000 bar, the out-of-range text in an
-// information box. A liquid state shows the liquid line and no values; a numeric fault or a
-// density that is not positive, the out-of-range text.
+// The table values at the chosen tabulated temperature. The pressure: no number (an empty edit
+// included), the invalid-entry message; below 0.1 bar, nothing and no message; above 1000 bar, the out-of-range text in
+// an information box. A liquid state shows the liquid line and no values; a numeric fault or a density that is not
+// positive, the out-of-range text.
 GasOutcome CalculateGasTable(const GasRecord& gas, const GasForm& form, const text::TextStore& texts, bool us);
 
 // The values at the typed temperature, strictly between the first and the last tabulated one
