@@ -55,7 +55,7 @@ long double SrkGasDensity(const SrkConstants& gas, long double T, long double p)
 
 long double BoilingPointAtPressure(long double p, long double Tb) {
   const long double tb = Tb - units::kZeroCelsiusInKelvin;
-  const long double c = 0.0025014L * std::pow(Tb, 0.8303L);
+  const long double c = 0.0025014L * std::exp(0.8303L * std::log(Tb));  // Tb^0.8303
   const long double C = units::kZeroCelsiusInKelvin - 479 * c * c;
   const long double B = (tb + C) * (tb + C) / 230.26L / c;
   const long double A = kLogOfAtmosphereInMmHg + B / (tb + C);

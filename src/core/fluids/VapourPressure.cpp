@@ -109,9 +109,12 @@ std::optional<long double> VapourPressure(const VapourPressureRecord& s, long do
 }
 
 std::optional<long double> RackettDensity(const VapourPressureRecord& s, long double T) {
-  const long double exponent = std::pow(1 - T / s.criticalTemperature, kRackettExponent) -
-                               std::pow(1 - s.referenceTemperature / s.criticalTemperature, kRackettExponent);
-  return Finite(1000 * s.referenceDensity / std::pow(s.rackettParameter, exponent));
+  // xʸ as exp(y ln x): the general power of the extended type is slow; a negative base gives NaN
+  // either way.
+  const auto power = [](long double x, long double y) { return std::exp(y * std::log(x)); };
+  const long double exponent = power(1 - T / s.criticalTemperature, kRackettExponent) -
+                               power(1 - s.referenceTemperature / s.criticalTemperature, kRackettExponent);
+  return Finite(1000 * s.referenceDensity / power(s.rackettParameter, exponent));
 }
 
 DegreeRange UpDownRange(const VapourPressureRecord& s) {
