@@ -21,6 +21,7 @@ namespace velmora::gui {
 namespace {
 
 constexpr int kListWidth = 230;
+constexpr int kListHeight = 380;    // about 28 names without scrolling
 constexpr int kStepInterval = 300;  // ms between two raises of the step while the control is held
 
 }  // namespace
@@ -32,6 +33,7 @@ TDaDruDialog::TDaDruDialog(const text::TextStore& texts, const QString& programF
   list_ = new QListWidget(this);
   list_->setObjectName("ListBox1");
   list_->setMinimumWidth(kListWidth);
+  list_->setMinimumHeight(kListHeight);
   layout->addWidget(list_);
 
   auto* right = new QVBoxLayout;

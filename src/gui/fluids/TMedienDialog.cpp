@@ -19,6 +19,7 @@ namespace velmora::gui {
 namespace {
 
 constexpr int kListWidth = 230;
+constexpr int kListHeight = 380;  // about 28 names without scrolling
 
 }  // namespace
 
@@ -33,6 +34,7 @@ TMedienDialog::TMedienDialog(const text::TextStore& texts, const QString& progra
   list_ = new QListWidget(this);
   list_->setObjectName("ListBox1");
   list_->setMinimumWidth(kListWidth);
+  list_->setMinimumHeight(kListHeight);
   left->addWidget(list_, 1);
   layout->addLayout(left);
 
