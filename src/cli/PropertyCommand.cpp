@@ -11,6 +11,10 @@
 #include "ResultLine.h"
 #include "fluids/AirDialogs.h"
 #include "fluids/AirStates.h"
+#include "fluids/GasDialog.h"
+#include "fluids/GasState.h"
+#include "fluids/LiquidDialog.h"
+#include "fluids/VapourPressureDialog.h"
 #include "fluids/WaterDialogs.h"
 #include "fluids/WaterState.h"
 #include "units/UnitFactors.h"
@@ -99,10 +103,82 @@ std::optional<text::Message> AirSaturation(const text::TextStore& texts, const P
   return std::nullopt;
 }
 
+// The refusal of a database property: its dialog's out-of-range text.
+text::Message OutOfRange(const text::TextStore& texts, std::string_view block) {
+  return {texts.FormText(block, "msgOutOfRange"), {}, text::MessageIcon::None, {}};
+}
+
+// The entry a request names; nullptr with the request failed when the table has no such entry.
+template <typename Entry>
+const Entry* Named(const std::vector<Entry>& entries, PropertyRequest& r, const char* what) {
+  const Entry* entry = FindByName(entries, r.Name());
+  if (entry == nullptr) {
+    std::snprintf(r.error, sizeof r.error, "unknown %s \"%.*s\" (velmora-calc list)", what,
+                  static_cast<int>(r.Name().size() > 60 ? 60 : r.Name().size()), r.Name().data());
+  }
+  return entry;
+}
+
+// A gas of GASE.STW at P and T: the table value at a tabulated temperature, interpolated between
+// them; a liquid state has its state word, its boiling point and no density or viscosity.
+std::optional<text::Message> Gas(const text::TextStore& texts, PropertyRequest& r, PropertyDatabases& tables,
+                                 JsonWriter& json) {
+  std::optional<text::Message> missing;
+  const fluids::GasDatabase* database = tables.Gases(missing);
+  if (database == nullptr) return missing;
+  const fluids::GasRecord* gas = Named(database->gases, r, "gas");
+  if (gas == nullptr) return std::nullopt;
+  const std::optional<long double> mu0 = fluids::ViscosityAt(*gas, *r.T);
+  if (!mu0) return OutOfRange(texts, fluids::kGasBlock);
+  const fluids::GasState state = fluids::CalculateGasState(*gas, *r.T + kZeroCelsiusInKelvin, *r.P, *mu0);
+  const bool liquid = state.refusal == fluids::GasRefusal::Liquid;
+  if (state.refusal != fluids::GasRefusal::None && !liquid) return OutOfRange(texts, fluids::kGasBlock);
+  json.NumberOrNull("density", liquid ? std::nullopt : std::optional(state.density));
+  json.NumberOrNull("dynamic_viscosity", liquid ? std::nullopt : std::optional(state.viscosity));
+  json.NumberOrNull("boiling_point", state.boilingPoint);
+  json.String("state", texts.FormText(fluids::kGasBlock, liquid ? "FluessigZustand" : "Gas"));
+  return std::nullopt;
+}
+
+// A liquid of MEDIEN.STW at T: a row's values, or interpolated between the rows.
+std::optional<text::Message> Liquid(const text::TextStore& texts, PropertyRequest& r, PropertyDatabases& tables,
+                                    JsonWriter& json) {
+  std::optional<text::Message> missing;
+  const fluids::LiquidDatabase* database = tables.Liquids(missing);
+  if (database == nullptr) return missing;
+  const fluids::LiquidRecord* liquid = Named(database->liquids, r, "liquid");
+  if (liquid == nullptr) return std::nullopt;
+  const std::optional<fluids::LiquidValues> values = fluids::LiquidAt(*liquid, *r.T);
+  if (!values) return OutOfRange(texts, fluids::kLiquidBlock);
+  json.Number("density", values->density);
+  json.Number("dynamic_viscosity", values->viscosity);
+  return std::nullopt;
+}
+
+// A substance of DADRU.DAD at T within the range of the dialog's up/down control.
+std::optional<text::Message> VapourPressure(const text::TextStore& texts, PropertyRequest& r, PropertyDatabases& tables,
+                                            JsonWriter& json) {
+  std::optional<text::Message> missing;
+  const fluids::VapourPressureDatabase* database = tables.VapourPressures(missing);
+  if (database == nullptr) return missing;
+  const fluids::VapourPressureRecord* substance = Named(database->substances, r, "substance");
+  if (substance == nullptr) return std::nullopt;
+  const fluids::DegreeRange range = fluids::UpDownRange(*substance);
+  if (!(*r.T >= range.lowest && *r.T <= range.highest)) return OutOfRange(texts, fluids::kVapourPressureBlock);
+  const long double T = *r.T + kZeroCelsiusInKelvin;
+  const std::optional<long double> p = fluids::VapourPressure(*substance, T);
+  const std::optional<long double> rho = fluids::RackettDensity(*substance, T);
+  if (!p || !rho) return OutOfRange(texts, fluids::kVapourPressureBlock);
+  json.Number("vapour_pressure", *p);
+  json.Number("density", *rho);
+  return std::nullopt;
+}
+
 }  // namespace
 
-bool AnswerProperty(const text::TextStore& texts, PropertyScratch& scratch, std::string& out) {
-  const PropertyRequest& request = scratch.request;
+bool AnswerProperty(const text::TextStore& texts, PropertyDatabases& tables, PropertyScratch& scratch,
+                    std::string& out) {
+  PropertyRequest& request = scratch.request;
   scratch.refused.clear();
   JsonWriter json(out);
   json.Id(request.id);
@@ -122,9 +198,15 @@ bool AnswerProperty(const text::TextStore& texts, PropertyScratch& scratch, std:
     case PropertyKind::Air: refusal = Air(texts, request, members); break;
     case PropertyKind::HumidAir: refusal = HumidAir(texts, request, members); break;
     case PropertyKind::AirSaturation: refusal = AirSaturation(texts, request, members); break;
+    case PropertyKind::Gas: refusal = Gas(texts, request, tables, members); break;
+    case PropertyKind::Liquid: refusal = Liquid(texts, request, tables, members); break;
+    case PropertyKind::VapourPressure: refusal = VapourPressure(texts, request, tables, members); break;
     case PropertyKind::None: break;
   }
-  if (refusal) {
+  if (request.Failed()) {  // a name the table does not hold
+    json.String("error", request.error);
+    json.Close();
+  } else if (refusal) {
     scratch.refused = refusal->text;
     json.String("refused", scratch.refused);
     json.Close();
@@ -139,7 +221,9 @@ bool AnswerProperty(const text::TextStore& texts, PropertyScratch& scratch, std:
   return !refusal;
 }
 
-int RunPropertyCommand(std::span<const char* const> arguments, const text::TextStore& texts) {
+int RunPropertyCommand(std::span<const char* const> arguments, const text::TextStore& texts,
+                       const std::filesystem::path& programFolder) {
+  PropertyDatabases tables(programFolder, texts);
   if (!arguments.empty() && std::string_view(arguments.front()) == "--batch") {
     if (arguments.size() > 1) {
       std::fprintf(stderr, "velmora-calc: property --batch takes no arguments; it reads JSON lines\n");
@@ -154,19 +238,20 @@ int RunPropertyCommand(std::span<const char* const> arguments, const text::TextS
       } else {
         PropertyRequestFromLine(line, scratch->object, scratch->request);
       }
-      AnswerProperty(texts, *scratch, out);
+      AnswerProperty(texts, tables, *scratch, out);
     });
     return done ? 0 : kRefused;
   }
   if (arguments.empty()) {
     std::fprintf(stderr,
-                 "velmora-calc: property needs a property: water, saturation, air, humid-air, air-saturation\n");
+                 "velmora-calc: property needs a property: water, saturation, air, humid-air, air-saturation, gas, "
+                 "liquid, vapour-pressure\n");
     return kUsageError;
   }
   const auto scratch = std::make_unique<PropertyScratch>();
   PropertyRequestFromArguments(arguments.front(), arguments.subspan(1), scratch->request);
   std::string out;
-  const bool answered = AnswerProperty(texts, *scratch, out);
+  const bool answered = AnswerProperty(texts, tables, *scratch, out);
   if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) return kRefused;
   if (scratch->request.Failed()) return kUsageError;
   if (!answered) {
@@ -180,7 +265,8 @@ int RunPropertyCommand(std::span<const char* const> arguments, const text::TextS
 
 namespace velmora::cli {
 
-const char* const PropertyHelpText = R"(velmora-calc property - density and viscosity of water, steam and air
+const char* const PropertyHelpText = R"(velmora-calc property - density and viscosity of water, steam, air, the
+gases and liquids of the databases, and vapour pressures
 
 USAGE
   velmora-calc property water P=<bar abs> T=<°C> [id=...]
@@ -188,6 +274,9 @@ USAGE
   velmora-calc property air P=<bar abs> T=<°C> [id=...]
   velmora-calc property humid-air P=<bar abs> T=<°C> RH=<%> | X=<g/kg> [id=...]
   velmora-calc property air-saturation T=<°C> [id=...]
+  velmora-calc property gas NAME P=<bar abs> T=<°C> [id=...]
+  velmora-calc property liquid NAME T=<°C> [id=...]
+  velmora-calc property vapour-pressure NAME T=<°C> [id=...]
   velmora-calc property --batch < states.jsonl > properties.jsonl
   velmora-calc property --help
 
@@ -204,6 +293,23 @@ those of the program's property dialogs:
                   relative humidity RH (0 < RH <= 100 %) or the moisture
                   content X (g water per kg dry air, > 0)
   air-saturation  air at its bubble and dew line; 60 ... 132 K
+  gas             a gas of the gas database (GASE.STW): density by
+                  Soave-Redlich-Kwong, the measured viscosity at 1.013 bar
+                  (Gardner's correction above it); 0.1 <= P <= 1000 bar, T
+                  from the gas's first to its last tabulated temperature,
+                  interpolated between them as the dialog's "Interpolieren"
+                  does; below the boiling point at P (or at or above the
+                  critical pressure) and at most the critical temperature
+                  the gas is liquid and has no density or viscosity
+  liquid          a liquid of the liquids database (MEDIEN.STW): the
+                  measured row at a tabulated temperature, linear between
+                  the rows, nothing outside them
+  vapour-pressure vapour pressure and liquid density (Rackett) of a
+                  substance of DADRU.DAD at T = t + 273.15 K, within the
+                  temperatures its dialog offers
+  NAME is an entry of the table as velmora-calc list gases|liquids|
+  vapour-pressure prints it (one shell word: quote names with blanks; the
+  case of letters does not matter).
 
 OUTPUT (one JSON object per line; numbers with 18 significant digits)
   id                 as given (only when given)
@@ -224,6 +330,10 @@ OUTPUT (one JSON object per line; numbers with 18 significant digits)
   degree_of_saturation  humid-air: x/x_s, null with x_s
   mole_fraction      humid-air: mole fraction of the water vapour
   dew_point          humid-air: °C
+  boiling_point      gas: the estimated boiling point at P, °C; null at or
+                     above the critical pressure
+  state              gas: the word for gaseous or liquid
+  vapour_pressure    vapour-pressure: bar
   Solid air has density, specific_volume and dynamic_viscosity null.
 
 REFUSED STATES AND ERRORS
@@ -231,12 +341,16 @@ REFUSED STATES AND ERRORS
   with the dialog's message from the language texts, as is a numeric fault
   of an iteration (the out-of-range message). A request that cannot be used
   (unknown key or property, a value that is no number, a missing or
-  superfluous value) is answered {"id": ..., "error": "<reason>"}.
+  superfluous value, a name the table does not hold) is answered
+  {"id": ..., "error": "<reason>"}. A table that cannot be read refuses the
+  state with the program's file-missing message; lines of a table that
+  cannot be read are skipped and named once on standard error.
 
 BATCH MODE
   --batch reads one flat JSON object per line, e.g.
     {"id": 1, "property": "water", "P": 1.013, "T": 20}
     {"id": 2, "property": "humid-air", "P": 1.013, "T": 20, "RH": 50}
+    {"id": 3, "property": "gas", "name": "Nitrogen", "P": 10, "T": 35}
   and writes one answer line per input line, in the same order, the id
   echoed. Lines longer than 64 KiB, empty and malformed lines get an error
   line, and the batch goes on.

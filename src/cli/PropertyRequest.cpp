@@ -12,11 +12,10 @@ struct Named {
   std::string_view name;
   PropertyKind kind;
 };
-constexpr Named kKinds[] = {{"water", PropertyKind::Water},
-                            {"saturation", PropertyKind::Saturation},
-                            {"air", PropertyKind::Air},
-                            {"humid-air", PropertyKind::HumidAir},
-                            {"air-saturation", PropertyKind::AirSaturation}};
+constexpr Named kKinds[] = {
+    {"water", PropertyKind::Water},        {"saturation", PropertyKind::Saturation},         {"air", PropertyKind::Air},
+    {"humid-air", PropertyKind::HumidAir}, {"air-saturation", PropertyKind::AirSaturation},  {"gas", PropertyKind::Gas},
+    {"liquid", PropertyKind::Liquid},      {"vapour-pressure", PropertyKind::VapourPressure}};
 
 constexpr std::size_t kMaxNumberText = 100;
 
@@ -62,6 +61,14 @@ void SetId(PropertyRequest& request, JsonType type, std::string_view text) {
   id.length = n;
 }
 
+void SetName(PropertyRequest& request, std::string_view name) {
+  if (request.HasName()) return Fail(request, "duplicate key \"name\"");
+  if (name.empty()) return Fail(request, "name: empty");
+  const std::size_t n = name.size() < JsonMember::MaxString ? name.size() : JsonMember::MaxString;
+  std::memcpy(request.name, name.data(), n);
+  request.nameLength = n;
+}
+
 // The state values each property needs: required, and one of two alternatives.
 void Finish(PropertyRequest& request) {
   if (request.Failed()) return;
@@ -71,8 +78,14 @@ void Finish(PropertyRequest& request) {
   const auto refuse = [&](const std::optional<long double>& value, const char* key) {
     if (value) Fail(request, "%s: not a value of this property", key);
   };
+  if (request.kind == PropertyKind::None) return Fail(request, "unknown property");
+  const bool database = request.kind == PropertyKind::Gas || request.kind == PropertyKind::Liquid ||
+                        request.kind == PropertyKind::VapourPressure;
+  if (database && !request.HasName()) return Fail(request, "missing name");
+  if (!database && request.HasName()) return Fail(request, "name: not a value of this property");
   switch (request.kind) {
     case PropertyKind::None: return Fail(request, "unknown property");
+    case PropertyKind::Gas:
     case PropertyKind::Water:
     case PropertyKind::Air:
       need(request.P, "P");
@@ -91,6 +104,8 @@ void Finish(PropertyRequest& request) {
       if (request.RH.has_value() == request.X.has_value()) Fail(request, "give either RH or X");
       return;
     case PropertyKind::AirSaturation:
+    case PropertyKind::Liquid:
+    case PropertyKind::VapourPressure:
       need(request.T, "T");
       refuse(request.P, "P");
       refuse(request.RH, "RH");
@@ -118,6 +133,12 @@ void PropertyRequestFromLine(std::string_view line, FlatObject& scratch, Propert
       SetId(request, m.type, m.type == JsonType::String ? m.Text() : m.number);
     } else if (error != nullptr) {
       continue;  // only the id of a malformed line is read, so that its error line can be matched
+    } else if (m.Key() == "name") {
+      if (m.type != JsonType::String) {
+        Fail(request, "name: must be a string");
+      } else {
+        SetName(request, m.Text());
+      }
     } else if (m.Key() == "property") {
       if (kindSeen) Fail(request, "duplicate key \"property\"");
       kindSeen = true;
@@ -148,6 +169,12 @@ void PropertyRequestFromArguments(std::string_view property, std::span<const cha
   for (const char* argument : arguments) {
     const std::string_view text(argument);
     const std::size_t equals = text.find('=');
+    const bool database = request.kind == PropertyKind::Gas || request.kind == PropertyKind::Liquid ||
+                          request.kind == PropertyKind::VapourPressure;
+    if (equals == std::string_view::npos && database && !request.HasName()) {
+      SetName(request, text);
+      continue;
+    }
     if (equals == std::string_view::npos) {
       Fail(request, "\"%.*s\" is not KEY=VALUE", static_cast<int>(text.size() > 40 ? 40 : text.size()), text.data());
       continue;
@@ -156,6 +183,8 @@ void PropertyRequestFromArguments(std::string_view property, std::span<const cha
     const std::string_view value = text.substr(equals + 1);
     if (key == "id") {
       SetId(request, IsJsonNumber(value) ? JsonType::Number : JsonType::String, value);
+    } else if (key == "name") {
+      SetName(request, value);
     } else {
       SetNumber(request, key, value);
     }

@@ -7,14 +7,14 @@
 #include "FlatJson.h"
 #include "Request.h"
 
-// One property request of the command line: which property, the state (°C, bar absolute, % or
-// g/kg) and an id.
+// One property request of the command line: which property, of which substance of a database,
+// the state (°C, bar absolute, % or g/kg) and an id.
 namespace velmora::cli {
 
-enum class PropertyKind { None, Water, Saturation, Air, HumidAir, AirSaturation };
+enum class PropertyKind { None, Water, Saturation, Air, HumidAir, AirSaturation, Gas, Liquid, VapourPressure };
 
 // The property named by a command word ("water", "saturation", "air", "humid-air",
-// "air-saturation"); None for any other word.
+// "air-saturation", "gas", "liquid", "vapour-pressure"); None for any other word.
 PropertyKind PropertyKindNamed(std::string_view name);
 
 struct PropertyRequest {
@@ -24,17 +24,23 @@ struct PropertyRequest {
   std::optional<long double> RH;  // relative humidity, %
   std::optional<long double> X;   // moisture content, g water/kg dry air
   RequestId id;
+  char name[JsonMember::MaxString + 1] = {};  // gas, liquid, vapour-pressure: the database entry
+  std::size_t nameLength = 0;
   char error[160] = {};  // why the request is unusable; empty when fine
 
   bool Failed() const { return error[0] != '\0'; }
+  bool HasName() const { return nameLength > 0; }
+  std::string_view Name() const { return {name, nameLength}; }
 };
 
-// Reads one JSON line {"id": …, "property": "water", "P": …, "T": …}. A problem (malformed JSON,
+// Reads one JSON line {"id": …, "property": "water", "P": …, "T": …} (a database entry with
+// "name": {"property": "gas", "name": "Nitrogen", "P": …, "T": …}). A problem (malformed JSON,
 // an unknown or duplicate key, a value of the wrong kind, an unknown property, a missing or
 // superfluous state value) goes into request.error; the id is kept whenever it could be read.
 void PropertyRequestFromLine(std::string_view line, FlatObject& scratch, PropertyRequest& request);
 
-// Reads the property word and KEY=VALUE arguments (P, T, RH, X as JSON numbers, id unquoted).
+// Reads the property word and KEY=VALUE arguments (P, T, RH, X as JSON numbers, id unquoted); the
+// database properties take the entry's name as the first argument without "=" (or name=...).
 void PropertyRequestFromArguments(std::string_view property, std::span<const char* const> arguments,
                                   PropertyRequest& request);
 

@@ -15,6 +15,7 @@
 #include "CalcCommand.h"
 #include "Curve.h"
 #include "Help.h"
+#include "ListCommand.h"
 #include "PropertyCommand.h"
 #include "Request.h"
 #include "TableCommand.h"
@@ -91,7 +92,14 @@ int Property(std::span<const char* const> arguments, const char* argv0) {
   }
   const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv0);
   if (!texts) return kFailure;
-  return RunPropertyCommand(arguments, *texts);
+  return RunPropertyCommand(arguments, *texts, ProgramFolder(argv0));
+}
+
+// velmora-calc list: the names of a property table.
+int List(std::span<const char* const> arguments, const char* argv0) {
+  const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv0);
+  if (!texts) return kFailure;
+  return RunListCommand(arguments, *texts, ProgramFolder(argv0));
 }
 
 // velmora-calc curve: the texts first, for its messages.
@@ -149,6 +157,8 @@ int main(int argc, char** argv) {
   }
   if (command == "calc")
     return Calc(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
+  if (command == "list")
+    return List(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command != "element" && command != "batch") return Usage("unknown command");
   std::span<const char* const> rest(argv + 2, static_cast<std::size_t>(argc - 2));
   const bool noChecks = TakeNoChecks(rest);

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -106,6 +107,75 @@ TEST(PropertyCommand, BatchAnswersEveryLineWithItsId) {
   std::getline(lines, line);
   EXPECT_EQ(line.rfind("{\"id\":4,\"state\":\"gasförmig\",", 0), 0u) << line;
   EXPECT_FALSE(std::getline(lines, line));
+}
+
+// The databases: a tabulated temperature, one between (interpolated), a liquid gas state, refusals
+// and names the tables do not hold.
+TEST(PropertyCommand, GasLiquidAndVapourPressure) {
+  EXPECT_EQ(Property("gas nitrogen P=1.013 T=35 id=7").out,  // 20 … 50 °C: (17.57 + 18.94)/2
+            "{\"id\":7,\"density\":1.10755853453941226,\"dynamic_viscosity\":18.255,"
+            "\"boiling_point\":-195.802291325681873,\"state\":\"gasförmig\"}\n");
+  EXPECT_EQ(
+      Property("gas Propane P=5 T=-25").out,
+      "{\"density\":null,\"dynamic_viscosity\":null,\"boiling_point\":2.45397200916403599,\"state\":\"flüssig\"}\n");
+  EXPECT_EQ(Property("gas 'Carbon dioxide' P=100 T=20").out,  // above pc: no boiling point
+            "{\"density\":null,\"dynamic_viscosity\":null,\"boiling_point\":null,\"state\":\"flüssig\"}\n");
+  const Outcome hot = Property("gas Nitrogen P=1 T=601");
+  EXPECT_EQ(hot.status, 1);
+  EXPECT_EQ(hot.err, "Die Eingabe liegt außerhalb des Gültigkeitsbereichs.\n");
+  EXPECT_EQ(Property("gas Nitrogen P=0.05 T=20").status, 1);
+  EXPECT_EQ(Property("liquid Water T=15").out, "{\"density\":998.95,\"dynamic_viscosity\":1154}\n");
+  EXPECT_EQ(Property("liquid Water T=10").out, "{\"density\":999.7,\"dynamic_viscosity\":1306}\n");
+  EXPECT_EQ(Property("liquid Water T=5").status, 1);
+  // 100 °C is 373.15 K: 1.0128 bar.
+  EXPECT_EQ(Property("vapour-pressure Water T=100").out.rfind("{\"vapour_pressure\":1.01284551", 0), 0u);
+  EXPECT_EQ(Property("vapour-pressure Water T=1").status, 1);  // below T_min − 273 = 2 °C
+  const Outcome unknown = Property("gas Steam P=1 T=20");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.out, "{\"error\":\"unknown gas \\\"Steam\\\" (velmora-calc list)\"}\n");
+  EXPECT_EQ(Property("gas P=1 T=20").out, "{\"error\":\"missing name\"}\n");
+  EXPECT_EQ(Property("liquid Water P=1 T=20").out, "{\"error\":\"P: not a value of this property\"}\n");
+  EXPECT_EQ(Property("water Water P=1 T=20").status, 2);
+}
+
+TEST(PropertyCommand, DatabaseStatesInTheBatch) {
+  const std::string input = ::testing::TempDir() + "velmora_property_databases.jsonl";
+  std::ofstream(input) << R"({"id":1,"property":"gas","name":"Nitrogen","P":10,"T":35})"
+                       << "\n"
+                       << R"({"id":2,"property":"water","name":"Water","P":1,"T":20})"
+                       << "\n"
+                       << R"({"id":3,"property":"liquid","name":"Water","T":20})"
+                       << "\n";
+  const Outcome r = Property("--batch <'" + input + "'");
+  std::remove(input.c_str());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "{\"id\":1,\"density\":10.9292531654548763,\"dynamic_viscosity\":18.3457591886548168,"
+            "\"boiling_point\":-166.007464634955179,\"state\":\"gasförmig\"}\n"
+            "{\"id\":2,\"error\":\"name: not a value of this property\"}\n"
+            "{\"id\":3,\"density\":998.2,\"dynamic_viscosity\":1002}\n");
+}
+
+// velmora-calc list: the names as the property command takes them.
+TEST(ListCommand, NamesOfEachTable) {
+  const auto list = [](const std::string& table) {
+    const std::string command = "'" VELMORA_CALC_PATH "' list " + table + " 2>/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    Outcome run{{}, -1, {}};
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+  };
+  const Outcome gases = list("gases");
+  EXPECT_EQ(gases.status, 0);
+  EXPECT_EQ(gases.out.rfind("Air\nNitrogen\nOxygen\n", 0), 0u);
+  EXPECT_EQ(std::count(gases.out.begin(), gases.out.end(), '\n'), 43);
+  const std::string liquids = list("liquids").out;
+  EXPECT_EQ(std::count(liquids.begin(), liquids.end(), '\n'), 46);
+  EXPECT_EQ(list("vapour-pressure").out.rfind("Water\nMethanol\n", 0), 0u);
+  EXPECT_EQ(list("brines").status, 2);
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 
 #include "TestTexts.h"
 #include "fluids/AirDialogs.h"
+#include "fluids/GasDialog.h"
+#include "fluids/LiquidDialog.h"
 #include "fluids/MediumTakeOver.h"
 #include "fluids/PropertyForm.h"
+#include "fluids/VapourPressureDialog.h"
 #include "fluids/WaterDialogs.h"
 
 namespace velmora::fluids {
@@ -14,10 +17,10 @@ namespace {
 
 const text::TextStore& German() { return testing_support::Texts('D'); }
 
-// Every text of the five dialogs' blocks is filled in all four languages.
+// Every text of the property dialogs' blocks is filled in all four languages.
 TEST(PropertyTexts, EveryKeyInEveryEdition) {
-  for (const std::string_view block :
-       {kWaterBlock, kSaturatedWaterBlock, kDryAirBlock, kHumidAirBlock, kSaturatedAirBlock}) {
+  for (const std::string_view block : {kWaterBlock, kSaturatedWaterBlock, kDryAirBlock, kHumidAirBlock,
+                                       kSaturatedAirBlock, kGasBlock, kLiquidBlock, kVapourPressureBlock}) {
     std::ifstream file(std::string(VELMORA_SOURCE_DIR) + "/data/texts/forms/" + std::string(block) + ".tsv");
     ASSERT_TRUE(file.good()) << block;
     int keys = 0;

@@ -6,6 +6,9 @@
 //       data/texts/elements.tsv -> elemente.gru (plain)
 //   velmora-scramble lines SLOT SOURCE OUTPUT
 //       every line of SOURCE that is not a '#' comment, scrambled with the key of SLOT.
+//   velmora-scramble rows SLOT SOURCE OUTPUT
+//       the same without the header (the first line that is not a comment); SLOT 0 writes the
+//       rows as plain text.
 
 #include <algorithm>
 #include <filesystem>
@@ -136,11 +139,20 @@ int Texts(const fs::path& sourceDir, const fs::path& outputDir) {
   return 0;
 }
 
-int Lines(int slot, const fs::path& source, const fs::path& output) {
+int Lines(int slot, const fs::path& source, const fs::path& output, bool withHeader) {
   std::vector<std::string> lines;
+  bool header = !withHeader;
   for (std::string& line : velmora::text::ReadLines(source)) {
     if (!line.empty() && line.front() == '#') continue;
+    if (header) {
+      header = false;
+      continue;
+    }
     lines.push_back(std::move(line));
+  }
+  if (slot == 0) {
+    velmora::tools::WriteLinesAtomically(output, lines);
+    return 0;
   }
   std::mt19937 seeds(kReproducibleSeed);
   velmora::tools::WriteLinesAtomically(output, velmora::tools::ScrambleLines(lines, slot, seeds));
@@ -153,9 +165,11 @@ int main(int argc, char** argv) {
   try {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 3 && args[0] == "texts") return Texts(args[1], args[2]);
-    if (args.size() == 4 && args[0] == "lines") return Lines(std::stoi(args[1]), args[2], args[3]);
+    if (args.size() == 4 && args[0] == "lines") return Lines(std::stoi(args[1]), args[2], args[3], true);
+    if (args.size() == 4 && args[0] == "rows") return Lines(std::stoi(args[1]), args[2], args[3], false);
     std::cerr << "usage: velmora-scramble texts SOURCE_DIR OUTPUT_DIR\n"
-                 "       velmora-scramble lines SLOT SOURCE OUTPUT\n";
+                 "       velmora-scramble lines SLOT SOURCE OUTPUT\n"
+                 "       velmora-scramble rows SLOT SOURCE OUTPUT\n";
     return 2;
   } catch (const std::exception& error) {
     std::cerr << "velmora-scramble: " << error.what() << "\n";

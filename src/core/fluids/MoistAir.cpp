@@ -4,7 +4,7 @@
 
 #include "fluids/Air.h"
 #include "fluids/AirViscosity.h"
-#include "fluids/DenseGasViscosity.h"
+#include "fluids/GardnerViscosity.h"
 #include "fluids/SecantStep.h"
 #include "fluids/Water.h"
 #include "fluids/WaterViscosity.h"
@@ -65,7 +65,7 @@ std::optional<long double> MoistAirViscosity(long double rho, long double phi, l
          y * y * (-0.011338714L * T - 0.67799257L);
   }
   if (p <= kLowPressureLimit) return mu;
-  return DenseGasViscosity(rho, mu, T, kAirMolarMass);
+  return GardnerViscosity(mu, rho, T, kAirMolarMass);
 }
 
 std::optional<long double> DewPointTemperature(long double pv) {

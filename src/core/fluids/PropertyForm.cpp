@@ -15,7 +15,8 @@ constexpr long double kZeroFahrenheitDisplay = 255.37L;
 
 std::optional<long double> InputReader::Number(const TypedInput& input) {
   if (failure_) return std::nullopt;
-  const std::optional<long double> value = units::ParseNumber(input.text);
+  std::optional<long double> value = units::ParseNumber(input.text);
+  if (input.required && input.text.find_first_not_of(' ') == std::string::npos) value.reset();
   if (!value) {
     failure_ = text::Message{texts_.GlobalText(text::global::kInvalidInput) + "\n\"" + input.label + "\"!",
                              texts_.GlobalText(text::global::kErrorCaption), text::MessageIcon::Error, input.control};

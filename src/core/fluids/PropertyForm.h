@@ -18,6 +18,7 @@ struct TypedInput {
   std::string text;
   std::string label;
   std::string control;
+  bool required = false;  // an empty text is no number (instead of 0)
 };
 
 // Reads typed inputs one after another; the first that is no number stops the sequence with the

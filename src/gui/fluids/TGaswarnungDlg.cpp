@@ -17,6 +17,7 @@ TGaswarnungDlg::TGaswarnungDlg(const text::TextStore& texts, QWidget* parent) : 
   auto* memo = new QPlainTextEdit(this);
   memo->setObjectName("Memo1");
   memo->setReadOnly(true);
+  memo->setContextMenuPolicy(Qt::NoContextMenu);  // a text to read, nothing to copy or change
   QStringList lines;
   // The notes run from Line1 to the first line the block does not hold.
   for (int n = 1; texts.HasFormText(kBlock, "Line" + std::to_string(n)); ++n) {

@@ -24,7 +24,9 @@
 #include "fluids/TLuftDialog.h"
 #include "fluids/TLuftSattDlg.h"
 #include "fluids/TLuft_feuchtDlg.h"
+#include "fluids/TMedienDialog.h"
 #include "fluids/TSattdampfDialog.h"
+#include "fluids/TStoffwerteGaseNeu.h"
 #include "hydraulics/CalculateElement.h"
 #include "main/AdditionalPanel.h"
 #include "main/ElementPanel.h"
@@ -150,6 +152,8 @@ void TMyWindow::ConnectCommands() {
   on("AbnehmenderFlssigkeitsspiegel1", [this, display] { calculators_->OpenDrainingTime(display()); });
   on("VorhandenesGerinneberechnen1", [this, display] { calculators_->OpenOpenChannel(display()); });
   on("Gerinneauslegen1", [this, display] { calculators_->OpenChannelDesign(display()); });
+  on("StoffdatensonstigeMedien1", [this] { OpenPropertyDialog(liquidDialog_, programFolder_); });
+  on("StoffdatensonstigeGase1", [this] { OpenPropertyDialog(gasDialog_, programFolder_); });
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
                        QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));
@@ -404,10 +408,10 @@ void TMyWindow::OpenSettings() {
   results_->setWindowTitle(ProjectCaption());
 }
 
-template <typename Dialog>
-void TMyWindow::OpenPropertyDialog(Dialog*& dialog) {
+template <typename Dialog, typename... Arguments>
+void TMyWindow::OpenPropertyDialog(Dialog*& dialog, const Arguments&... arguments) {
   if (dialog == nullptr) {
-    dialog = new Dialog(texts_, this);
+    dialog = new Dialog(texts_, arguments..., this);
     connect(dialog, &PropertyDialog::TakeOverRequested, this, &TMyWindow::ApplyMediumTakeOver);
   }
   dialog->Present(settings_.display.us);

@@ -33,10 +33,12 @@ class TIAPWSDlg;
 class TLuftDialog;
 class TLuftSattDlg;
 class TLuft_feuchtDlg;
+class TMedienDialog;
 class TSattdampfDialog;
 class TableChangeCommands;
 class TKurzAnzeige;
 class TSeiteEinrichtenDlg;
+class TStoffwerteGaseNeu;
 
 // The main input window: the chosen element with its dimensions, the medium and the gas data,
 // and every command of the program. It shows the project of its ProjectSession and mirrors its
@@ -120,9 +122,10 @@ class TMyWindow : public QMainWindow {
   void ReadUserSettings();
   void WriteUserSettings();
   void OpenSettings();
-  // Creates a property dialog on first use, then shows it modally for the display units chosen.
-  template <typename Dialog>
-  void OpenPropertyDialog(Dialog*& dialog);
+  // Creates a property dialog on first use (with `arguments` after the texts), then shows it
+  // modally for the display units chosen.
+  template <typename Dialog, typename... Arguments>
+  void OpenPropertyDialog(Dialog*& dialog, const Arguments&... arguments);
   void OpenCurve();
 
   // Project: every command runs on the session, then the windows show the project as it is now.
@@ -166,6 +169,8 @@ class TMyWindow : public QMainWindow {
   TKurzAnzeige* shortDisplay_ = nullptr;
   TSeiteEinrichtenDlg* pageSetup_ = nullptr;
   CalculatorWindows* calculators_ = nullptr;  // the calculator dialogs, each made on first use
+  TStoffwerteGaseNeu* gasDialog_ = nullptr;
+  TMedienDialog* liquidDialog_ = nullptr;
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
