@@ -24,6 +24,7 @@ inline constexpr int kUntitled = 143;           // project.untitled: the name of
 inline constexpr int kFileCaption = 149;        // caption.fileError
 inline constexpr int kDefaultMedium = 150;      // medium.default ("Wasser")
 inline constexpr int kOkCaption = 165;          // button.ok
+inline constexpr int kTakeOverCaption = 170;    // button.takeOver
 inline constexpr int kValueCheckLead = 177;     // check.lead
 inline constexpr int kInvalidInput = 183;       // check.invalidInput
 inline constexpr int kErrorCaption = 184;       // caption.error
