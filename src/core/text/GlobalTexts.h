@@ -26,6 +26,7 @@ inline constexpr int kDefaultMedium = 150;      // medium.default ("Wasser")
 inline constexpr int kOkCaption = 165;          // button.ok
 inline constexpr int kTakeOverCaption = 170;    // button.takeOver
 inline constexpr int kValueCheckLead = 177;     // check.lead
+inline constexpr int kZetaFileError = 181;      // error.zetaFile: a zeta file that cannot be read
 inline constexpr int kInvalidInput = 183;       // check.invalidInput
 inline constexpr int kErrorCaption = 184;       // caption.error
 inline constexpr int kBelowMinimum = 186;       // check.minimum
