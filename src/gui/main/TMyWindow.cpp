@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/ElementLayout.h"
+#include "coefficients/CoefficientCommands.h"
 #include "curve/CurveCommand.h"
 #include "elements/TBtnBottomDlg.h"
 #include "fluids/TGaswarnungDlg.h"
@@ -73,6 +74,10 @@ TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidge
                                             settings_.standardColumnWidths = {w.title, w.other};
                                           }},
                                          this);
+  coefficients_ = new CoefficientCommands(
+      texts_, programFolder_,
+      {[this] { return ReadForm(); }, [this](const mainform::MainForm& form) { WriteForm(form); }},
+      tableChange_->ColumnDialog(), this);
   settingsFile_ = UserSettingsFile(texts_.GlobalText(text::global::kSettingsKey));
   ConnectCommands();
   mainform::MainForm form = mainform::MainForm::Defaults(texts_.edition());
@@ -138,6 +143,9 @@ void TMyWindow::ConnectCommands() {
   on("StoffdatenfeuchteLuft1", [this] { OpenPropertyDialog(humidAirDialog_); });
   on("StoffdatenLuftSttigungszustand1", [this] { OpenPropertyDialog(saturatedAirDialog_); });
   on("Druckverlustkurve1", [this] { OpenCurve(); });
+  on("ZetaDatenbank1", [this] { coefficients_->OpenZetaDatabase(); });
+  connect(elementPanel_, &ElementPanel::RoughnessDatabaseRequested, coefficients_,
+          &CoefficientCommands::OpenRoughnessDatabase);
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
                        QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));

@@ -21,6 +21,7 @@ class QLineEdit;
 namespace velmora::gui {
 
 class AdditionalPanel;
+class CoefficientCommands;
 class CurveCommand;
 class ElementPanel;
 class MediumPanel;
@@ -64,6 +65,8 @@ class TMyWindow : public QMainWindow {
   // The curve command: its range dialog and curve window.
   CurveCommand* Curve() const { return curve_; }
   TableChangeCommands* TableChange() const { return tableChange_; }
+  // The zeta and roughness databases.
+  CoefficientCommands* Coefficients() const { return coefficients_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
   std::optional<QString> ProjectPath() const;
@@ -154,7 +157,8 @@ class TMyWindow : public QMainWindow {
   TLuft_feuchtDlg* humidAirDialog_ = nullptr;
   TLuftSattDlg* saturatedAirDialog_ = nullptr;
   CurveCommand* curve_ = nullptr;
-  TableChangeCommands* tableChange_ = nullptr;  // column, table and width changes of the results
+  TableChangeCommands* tableChange_ = nullptr;   // column, table and width changes of the results
+  CoefficientCommands* coefficients_ = nullptr;  // the zeta and roughness databases
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
