@@ -10,6 +10,9 @@ const char* const UsageText =
     "       velmora-calc curve FILE --from A --to B [--points N] [--unit U] [--us]\n"
     "                          [--format csv|json] [--pump Q1:H1,Q2:H2,...] [medium options]\n"
     "       velmora-calc table [--format text|csv|json] [--recalculate] [--decimals N] FILE\n"
+    "       velmora-calc parts roughness [--entry N]\n"
+    "       velmora-calc parts zeta [--folder DIR] [--manufacturer NAME [--designation TEXT [--dn N]]]\n"
+    "       velmora-calc parts dump --kind roughness|zeta [--folder DIR]\n"
     "       velmora-calc --help\n";
 
 const char* const HelpText = R"(velmora-calc - pressure loss of one pipeline element, from the command line
@@ -29,6 +32,9 @@ USAGE
                          at flows from A to B (see SYSTEM CURVE)
   velmora-calc table [--format text|csv|json] [--recalculate] FILE
                          print a project file's results table (see TABLE)
+  velmora-calc parts roughness|zeta|dump ...
+                         the roughness and zeta databases as JSON or CSV (see
+                         COEFFICIENT DATABASES)
   velmora-calc --help    this text
   velmora-calc --version the program version
 

@@ -1,6 +1,7 @@
 // velmora-calc: the command-line calculator on the hydraulic core.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "Batch.h"
 #include "Curve.h"
 #include "Help.h"
+#include "PartsDatabases.h"
 #include "PropertyCommand.h"
 #include "Request.h"
 #include "TableCommand.h"
@@ -105,6 +107,22 @@ int Curve(std::span<const char* const> arguments, const char* argv0) {
   return status;
 }
 
+// velmora-calc parts roughness|zeta|dump: the coefficient databases, with their messages.
+int PartsDatabases(std::span<const char* const> arguments, const char* argv0) {
+  if (std::find(arguments.begin(), arguments.end(), std::string_view("--help")) != arguments.end()) {
+    std::fputs(PartsDatabasesHelpText, stdout);
+    return 0;
+  }
+  const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv0);
+  if (!texts) return kFailure;
+  std::string out;
+  std::string err;
+  const int status = RunPartsDatabases(arguments, *texts, ProgramFolder(argv0), out, err);
+  std::fputs(err.c_str(), stderr);
+  if (!WriteAll(out)) return kFailure;
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -113,6 +131,7 @@ int main(int argc, char** argv) {
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(HelpText, stdout);
     std::fputs(TableHelpText, stdout);
+    std::fputs(PartsDatabasesHelpText, stdout);
     return 0;
   }
   if (command == "--version") {
@@ -123,6 +142,8 @@ int main(int argc, char** argv) {
     return Property(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command == "curve")
     return Curve(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
+  if (command == "parts")
+    return PartsDatabases(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command == "table") {
     const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv[0]);
     if (!texts) return kFailure;
