@@ -187,6 +187,26 @@ TEST(ZetaFile, GenericValveFilesOfTheProgramFolder) {
   EXPECT_EQ(globe.table.fittings[0].sizes[5].zeta, "6,41");
 }
 
+TEST(ZetaFile, EveryTextOfTheWindowInEveryEdition) {
+  const char* const keys[] = {
+      "Caption",           "Label1",      "Label2",     "Label3",  "Label4",      "CheckBox1",
+      "CheckBox2",         "CheckBox3",   "CheckBox4",  "BitBtn1", "msgTooLarge", "msgNoFitting",
+      "noteNoDesignation", "noteNoSizes", "noteSkipped"};
+  const char* const filled[] = {"msgLinesNotRead", "noteLine",           "noteBadDiameter", "noteMissingZeta",
+                                "noteBadZeta",     "noteFieldsAfterGap", "noteReadUpTo",    "noteMoreLines"};
+  for (const text::Edition edition : text::kEditions) {
+    const text::TextStore& texts = testing_support::Texts(edition);
+    for (const char* key : keys) EXPECT_TRUE(texts.HasFormText("ZetaDatenbank", key)) << edition << " " << key;
+    for (const char* key : filled) {
+      EXPECT_NE(texts.FormText("ZetaDatenbank", key).find("%1"), std::string::npos) << edition << " " << key;
+    }
+    EXPECT_NE(texts.FormText("ZetaDatenbank", "noteBadZeta").find("%2"), std::string::npos) << edition;
+    for (const int global : {text::global::kTakeOverCaption, text::global::kZetaFileError}) {
+      EXPECT_FALSE(texts.GlobalText(global).empty()) << edition << " " << global;
+    }
+  }
+}
+
 TEST(ZetaTakeOver, MainWindowSwitchesToKnownZeta) {
   EXPECT_EQ(ShownZeta("4,1", 'E'), "4.1");
   EXPECT_EQ(ShownZeta("4.1", 'D'), "4,1");

@@ -110,8 +110,9 @@ void TZetaDatenbank::ApplyTexts() {
 void TZetaDatenbank::showEvent(QShowEvent* event) {
   ApplyTexts();
   QDialog::showEvent(event);
-  // The folder is read on the first show; later shows return to the state the dialog was left in.
-  if (shownBefore_) return;
+  // The folder is read on the first show; later shows return to the state the dialog was left in
+  // (a folder that held no file is looked at again).
+  if (shownBefore_ && !manufacturers_.empty()) return;
   shownBefore_ = true;
   FillManufacturers();
 }
