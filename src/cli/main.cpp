@@ -1,6 +1,7 @@
 // velmora-calc: the command-line calculator on the hydraulic core.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "Curve.h"
 #include "Help.h"
 #include "ListCommand.h"
+#include "PartsDatabases.h"
 #include "PropertyCommand.h"
 #include "Request.h"
 #include "TableCommand.h"
@@ -132,6 +134,22 @@ int Calc(std::span<const char* const> arguments, const char* argv0) {
   return RunCalcCommand(arguments, texts, VELMORA_EDITION_LETTER);
 }
 
+// velmora-calc parts roughness|zeta|dump: the coefficient databases, with their messages.
+int PartsDatabases(std::span<const char* const> arguments, const char* argv0) {
+  if (std::find(arguments.begin(), arguments.end(), std::string_view("--help")) != arguments.end()) {
+    std::fputs(PartsDatabasesHelpText, stdout);
+    return 0;
+  }
+  const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv0);
+  if (!texts) return kFailure;
+  std::string out;
+  std::string err;
+  const int status = RunPartsDatabases(arguments, *texts, ProgramFolder(argv0), out, err);
+  std::fputs(err.c_str(), stderr);
+  if (!WriteAll(out)) return kFailure;
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -140,6 +158,7 @@ int main(int argc, char** argv) {
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(HelpText, stdout);
     std::fputs(TableHelpText, stdout);
+    std::fputs(PartsDatabasesHelpText, stdout);
     return 0;
   }
   if (command == "--version") {
@@ -150,6 +169,8 @@ int main(int argc, char** argv) {
     return Property(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command == "curve")
     return Curve(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
+  if (command == "parts")
+    return PartsDatabases(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command == "table") {
     const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv[0]);
     if (!texts) return kFailure;

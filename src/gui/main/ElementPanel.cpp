@@ -106,6 +106,7 @@ ElementPanel::ElementPanel(const text::TextStore& texts, QString programFolder, 
 
   connect(info_, &QToolButton::clicked, this, &ElementPanel::InfoRequested);
   connect(roughnessInfo, &QToolButton::clicked, this, &ElementPanel::RoughnessInfoRequested);
+  connect(database, &QToolButton::clicked, this, &ElementPanel::RoughnessDatabaseRequested);
 }
 
 void ElementPanel::SetCaptions() {
@@ -127,9 +128,8 @@ void ElementPanel::ShowElement(const catalogue::ElementLayout& layout, bool hasI
   for (std::size_t slot = 0; slot < slotEdits_.size(); ++slot)
     ShowSlot(static_cast<int>(slot), layout.slotLayouts[slot]);
   info_->setEnabled(hasInfo);
-  // The roughness database opens with the standard parts; until then its button stays disabled.
-  for (std::size_t i = 0; i + 1 < roughness_.size(); ++i) roughness_[i]->setEnabled(layout.roughness);
-  roughness_.back()->setEnabled(false);
+  // The roughness database button follows the roughness field.
+  for (QWidget* control : roughness_) control->setEnabled(layout.roughness);
 }
 
 void ElementPanel::ShowSlot(int slot, const catalogue::SlotLayout& layout) {

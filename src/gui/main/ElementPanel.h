@@ -30,6 +30,7 @@ class ElementPanel : public QGroupBox {
  signals:
   void InfoRequested();
   void RoughnessInfoRequested();
+  void RoughnessDatabaseRequested();  // SpeedButton1
 
  private:
   void ShowSlot(int slot, const catalogue::SlotLayout& layout);

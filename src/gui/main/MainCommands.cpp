@@ -44,7 +44,7 @@ const MenuDefinition kMenus[] = {
       {"ReduzierungenErweiterungen1", kLater},
       {"T1", kLater},
       {"-"},
-      {"ZetaDatenbank1", kLater}}},
+      {"ZetaDatenbank1"}}},
     {"N12",
      {{"StoffdatenWasser1"},
       {"StoffdatenWasserSttigungszustand1"},

@@ -17,6 +17,7 @@
 
 #include "calculators/CalculatorWindows.h"
 #include "catalogue/ElementLayout.h"
+#include "coefficients/CoefficientCommands.h"
 #include "curve/CurveCommand.h"
 #include "elements/TBtnBottomDlg.h"
 #include "fluids/TGaswarnungDlg.h"
@@ -80,6 +81,10 @@ TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidge
                                             settings_.standardColumnWidths = {w.title, w.other};
                                           }},
                                          this);
+  coefficients_ = new CoefficientCommands(
+      texts_, programFolder_,
+      {[this] { return ReadForm(); }, [this](const mainform::MainForm& form) { WriteForm(form); }},
+      tableChange_->ColumnDialog(), this);
   settingsFile_ = UserSettingsFile(texts_.GlobalText(text::global::kSettingsKey));
   ConnectCommands();
   mainform::MainForm form = mainform::MainForm::Defaults(texts_.edition());
@@ -154,6 +159,9 @@ void TMyWindow::ConnectCommands() {
   on("Gerinneauslegen1", [this, display] { calculators_->OpenChannelDesign(display()); });
   on("StoffdatensonstigeMedien1", [this] { OpenPropertyDialog(liquidDialog_, programFolder_); });
   on("StoffdatensonstigeGase1", [this] { OpenPropertyDialog(gasDialog_, programFolder_); });
+  on("ZetaDatenbank1", [this] { coefficients_->OpenZetaDatabase(); });
+  connect(elementPanel_, &ElementPanel::RoughnessDatabaseRequested, coefficients_,
+          &CoefficientCommands::OpenRoughnessDatabase);
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
                        QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));

@@ -21,6 +21,7 @@ class QLineEdit;
 namespace velmora::gui {
 
 class AdditionalPanel;
+class CoefficientCommands;
 class CurveCommand;
 class CalculatorWindows;
 class ElementPanel;
@@ -71,6 +72,8 @@ class TMyWindow : public QMainWindow {
   // The curve command: its range dialog and curve window.
   CurveCommand* Curve() const { return curve_; }
   TableChangeCommands* TableChange() const { return tableChange_; }
+  // The zeta and roughness databases.
+  CoefficientCommands* Coefficients() const { return coefficients_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
   std::optional<QString> ProjectPath() const;
@@ -171,6 +174,7 @@ class TMyWindow : public QMainWindow {
   CalculatorWindows* calculators_ = nullptr;  // the calculator dialogs, each made on first use
   TStoffwerteGaseNeu* gasDialog_ = nullptr;
   TMedienDialog* liquidDialog_ = nullptr;
+  CoefficientCommands* coefficients_ = nullptr;  // the zeta and roughness databases
   settings::StoredSettings settings_;
   QString settingsFile_;
 };

@@ -45,6 +45,14 @@ QPushButton* LaterButton(QWidget* parent, const char* name) {
   return button;
 }
 
+// A button that opens a coefficient database; its take-over comes back through TakeOverZeta and
+// TakeOverRoughness.
+QPushButton* DatabaseButton(QWidget* parent, const char* name) {
+  auto* button = new QPushButton(parent);
+  button->setObjectName(name);
+  return button;
+}
+
 int CountOf(const std::string& text) {
   const auto value = units::ParseNumber(text);
   const auto rounded = value ? units::RoundToInt(*value) : std::nullopt;
@@ -163,8 +171,12 @@ void TSpalteAendernDlg::BuildElement(QGridLayout* grid, int& row) {
   grid->addWidget(MakeLabel(this, "Label11"), row, 0);
   grid->addWidget(count_, row++, 1);
 
-  zetaDatabase_ = {LaterButton(this, "BitBtnZeta"), LaterButton(this, "BitBtnZeta2")};
-  roughnessDatabase_ = LaterButton(this, "BitBtnRau");
+  zetaDatabase_ = {DatabaseButton(this, "BitBtnZeta"), DatabaseButton(this, "BitBtnZeta2")};
+  roughnessDatabase_ = DatabaseButton(this, "BitBtnRau");
+  for (QPushButton* button : zetaDatabase_) {
+    connect(button, &QPushButton::clicked, this, &TSpalteAendernDlg::ZetaDatabaseRequested);
+  }
+  connect(roughnessDatabase_, &QPushButton::clicked, this, &TSpalteAendernDlg::RoughnessDatabaseRequested);
   for (std::size_t line = 0; line < lineEdits_.size(); ++line) {
     lineLabels_[line] = MakeLabel(this, kLineLabels[line]);
     lineEdits_[line] = MakeEdit(this, kLineEdits[line]);
@@ -309,6 +321,7 @@ void TSpalteAendernDlg::Load(int column) {
   const bool knownZeta = fields.group == 12;
   zetaDatabase_[0]->setVisible(knownZeta && fields.kind == 1);
   zetaDatabase_[1]->setVisible(knownZeta && fields.kind == 2);
+  zetaLine_ = knownZeta && (fields.kind == 1 || fields.kind == 2) ? fields.kind : -1;
   results_[0]->setText(ToQString(fields.lossSmall.label));
   results_[1]->setText(ToQString(fields.lossSmall.value));
   results_[2]->setText(ToQString(fields.lossLarge.label));
@@ -380,6 +393,14 @@ tablechange::ColumnFields TSpalteAendernDlg::Fields() const {
   }
   return fields;
 }
+
+void TSpalteAendernDlg::TakeOverZeta(const QString& zeta, const QString& description) {
+  if (zetaLine_ < 0) return;
+  lineEdits_[static_cast<std::size_t>(zetaLine_)]->setText(zeta);
+  if (!description.isEmpty()) description_->setText(description);
+}
+
+void TSpalteAendernDlg::TakeOverRoughness(const QString& roughness) { lineEdits_[kRoughnessLine]->setText(roughness); }
 
 void TSpalteAendernDlg::TakeOverMedium() { ShowMedium(tablechange::Medium::Of(MainWindowInputs())); }
 

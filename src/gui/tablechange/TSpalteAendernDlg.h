@@ -50,11 +50,21 @@ class TSpalteAendernDlg : public QDialog {
   // The fields as they stand.
   tablechange::ColumnFields Fields() const;
 
+  // Take-overs of the zeta and roughness databases: the zeta into the line that holds it (element 2
+  // of 12/1, element 3 of 12/2) and, when given, the description; the roughness text as it is.
+  void TakeOverZeta(const QString& zeta, const QString& description);
+  void TakeOverRoughness(const QString& roughness);
+  // Whether the dialog shows the column in US units (the roughness then in inches).
+  bool UsDisplay() const { return Options().us; }
+
   void ApplyTexts();
 
  signals:
   // Column `column` of the table was replaced by its recalculation.
   void ColumnRecalculated(int column);
+  // The database buttons: BitBtnZeta, BitBtnZeta2 and BitBtnRau.
+  void ZetaDatabaseRequested();
+  void RoughnessDatabaseRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -99,6 +109,7 @@ class TSpalteAendernDlg : public QDialog {
   std::array<tablechange::InputLine, 6> lines_{};  // as loaded
   QPushButton* roughnessDatabase_ = nullptr;       // BitBtnRau
   std::array<QPushButton*, 2> zetaDatabase_{};     // BitBtnZeta, BitBtnZeta2 beside lines 2 and 3
+  int zetaLine_ = -1;                              // the line of the known zeta (12/1: 1, 12/2: 2)
   QWidget* gasPanel_ = nullptr;
   QLineEdit* pressure_ = nullptr;
   QComboBox* pressureUnit_ = nullptr;  // ComboBox1
