@@ -6,6 +6,8 @@
 //       data/texts/elements.tsv -> elemente.gru (plain)
 //   velmora-scramble lines SLOT SOURCE OUTPUT
 //       every line of SOURCE that is not a '#' comment, scrambled with the key of SLOT.
+//   velmora-scramble parts SOURCE_DIR OUTPUT_DIR
+//       data/parts/*.tsv and their sources -> the standard-part tables *.nfk (scrambled, key slot 3)
 
 #include <algorithm>
 #include <filesystem>
@@ -16,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "PartFiles.h"
 #include "SourceTable.h"
 #include "TextFileWriter.h"
 #include "text/TextFiles.h"
@@ -154,8 +157,13 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 3 && args[0] == "texts") return Texts(args[1], args[2]);
     if (args.size() == 4 && args[0] == "lines") return Lines(std::stoi(args[1]), args[2], args[3]);
+    if (args.size() == 3 && args[0] == "parts") {
+      velmora::tools::WritePartFiles(args[1], args[2]);
+      return 0;
+    }
     std::cerr << "usage: velmora-scramble texts SOURCE_DIR OUTPUT_DIR\n"
-                 "       velmora-scramble lines SLOT SOURCE OUTPUT\n";
+                 "       velmora-scramble lines SLOT SOURCE OUTPUT\n"
+                 "       velmora-scramble parts SOURCE_DIR OUTPUT_DIR\n";
     return 2;
   } catch (const std::exception& error) {
     std::cerr << "velmora-scramble: " << error.what() << "\n";
