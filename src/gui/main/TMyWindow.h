@@ -10,6 +10,7 @@
 #include "fluids/MediumTakeOver.h"
 #include "main/MainCommands.h"
 #include "mainform/MainForm.h"
+#include "parts/TakeOver.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectSession.h"
 #include "settings/RecentFileList.h"
@@ -24,6 +25,7 @@ class AdditionalPanel;
 class CurveCommand;
 class ElementPanel;
 class MediumPanel;
+class PartsCatalogues;
 class TAusgabe_Fenster;
 class TBtnBottomDlg;
 class TEinstellungenDlg;
@@ -58,12 +60,16 @@ class TMyWindow : public QMainWindow {
 
   // Writes a medium handed over by a property dialog into the medium inputs.
   void ApplyMediumTakeOver(const fluids::MediumTakeOver& takeOver);
+  // Chooses the element a standard-parts catalogue hands over and writes its dimensions.
+  void ApplyPartTakeOver(const parts::PartTakeOver& takeOver);
 
   TAusgabe_Fenster* ResultsWindow() const { return results_; }
   TBtnBottomDlg* SelectionDialog() const { return selection_; }
   // The curve command: its range dialog and curve window.
   CurveCommand* Curve() const { return curve_; }
   TableChangeCommands* TableChange() const { return tableChange_; }
+  // The standard-parts catalogues (pipes, rectangular pipes, bends, reducers, tees).
+  PartsCatalogues* Parts() const { return parts_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
   std::optional<QString> ProjectPath() const;
@@ -155,6 +161,7 @@ class TMyWindow : public QMainWindow {
   TLuftSattDlg* saturatedAirDialog_ = nullptr;
   CurveCommand* curve_ = nullptr;
   TableChangeCommands* tableChange_ = nullptr;  // column, table and width changes of the results
+  PartsCatalogues* parts_ = nullptr;
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
