@@ -10,6 +10,7 @@ const char* const UsageText =
     "       velmora-calc curve FILE --from A --to B [--points N] [--unit U] [--us]\n"
     "                          [--format csv|json] [--pump Q1:H1,Q2:H2,...] [medium options]\n"
     "       velmora-calc table [--format text|csv|json] [--recalculate] [--decimals N] FILE\n"
+    "       velmora-calc parts list|pipe|rect|bend|reducer|tee|dump [options]\n"
     "       velmora-calc --help\n";
 
 const char* const HelpText = R"(velmora-calc - pressure loss of one pipeline element, from the command line
@@ -29,6 +30,10 @@ USAGE
                          at flows from A to B (see SYSTEM CURVE)
   velmora-calc table [--format text|csv|json] [--recalculate] FILE
                          print a project file's results table (see TABLE)
+  velmora-calc parts ...
+                         the standard-parts catalogues: their standards and
+                         sizes, one part's values as JSON, every table as CSV
+                         (velmora-calc parts --help)
   velmora-calc --help    this text
   velmora-calc --version the program version
 

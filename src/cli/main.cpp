@@ -14,6 +14,7 @@
 #include "Batch.h"
 #include "Curve.h"
 #include "Help.h"
+#include "PartsCommand.h"
 #include "PropertyCommand.h"
 #include "Request.h"
 #include "TableCommand.h"
@@ -123,6 +124,18 @@ int main(int argc, char** argv) {
     return Property(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command == "curve")
     return Curve(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
+  if (command == "parts") {
+    const std::span<const char* const> rest(argv + 2, static_cast<std::size_t>(argc - 2));
+    if (!rest.empty() && std::string_view(rest.front()) == "--help") return std::fputs(PartsHelpText, stdout) < 0;
+    const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv[0]);
+    if (!texts) return kFailure;
+    std::string out;
+    std::string err;
+    const int status = RunParts(rest, *texts, ProgramFolder(argv[0]), out, err);
+    std::fputs(err.c_str(), stderr);
+    if (!WriteAll(out)) return kFailure;
+    return status;
+  }
   if (command == "table") {
     const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv[0]);
     if (!texts) return kFailure;
