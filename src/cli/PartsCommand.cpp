@@ -205,7 +205,9 @@ USAGE
            four decimals, exactly); rect, bend (mass of a 90° bend), reducer and
            tee with headers of their own.
 
-  Options may also be written --name=value.
+  Options may also be written --name=value. A line of a table file that
+  cannot be unscrambled is named on standard error; only its own values are
+  not available.
 
 EXIT STATUS
   0  printed

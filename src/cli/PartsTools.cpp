@@ -18,10 +18,14 @@ int Refuse(const PartsContext& c, const std::string& message) {
 
 namespace {
 
-// "%1" of a catalogue's message replaced by the file name.
-std::string FileMessage(const PartsContext& c, std::string_view block, const parts::CatalogueFile& file) {
-  std::string text = c.texts.FormText(block, "msgMissingFile");
+// A catalogue's message about a file: "%1" the file's name, "%2" its first damaged line.
+std::string FileMessage(const PartsContext& c, std::string_view block, std::string_view key,
+                        const parts::CatalogueFile& file) {
+  std::string text = c.texts.FormText(block, key);
   if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, file.name);
+  if (const std::size_t at = text.find("%2"); at != std::string::npos && !file.damagedLines.empty()) {
+    text.replace(at, 2, std::to_string(file.damagedLines.front()));
+  }
   return text;
 }
 
@@ -30,9 +34,11 @@ std::string FileMessage(const PartsContext& c, std::string_view block, const par
 std::optional<parts::CatalogueFile> Load(const PartsContext& c, std::string_view name, std::string_view block) {
   parts::CatalogueFile file = parts::LoadCatalogueFile(c.folder, name, true);
   if (file.missing) {
-    Refuse(c, FileMessage(c, block, file));
+    Refuse(c, FileMessage(c, block, "msgMissingFile", file));
     return std::nullopt;
   }
+  // Damaged lines cost only their own values: said on err, the answer follows.
+  if (!file.damagedLines.empty()) c.err += FileMessage(c, block, "msgDamagedFile", file) + "\n";
   return file;
 }
 

@@ -2,6 +2,7 @@
 // refusals.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <string>
 #include <vector>
@@ -89,6 +90,23 @@ TEST(PartsCommand, RefusalsNameWhatIsThere) {
   const PartsRun missing = Parts({"list"}, empty.path().toStdString());
   EXPECT_EQ(missing.status, kPartsRefused);
   EXPECT_EQ(missing.err, "Die Datei rohre.nfk fehlt oder ist nicht lesbar. Ihre Normtabellen sind nicht verfügbar.\n");
+
+  // A damaged line of a table file is said and costs only its own values.
+  QTemporaryDir damaged;
+  for (const char* name : {"rohre.nfk", "rohrea.nfk", "rohreo.nfk"}) {
+    QFile::copy(QString(VELMORA_TEST_PROGRAM_DIR) + "/" + name, damaged.filePath(name));
+  }
+  {
+    QFile file(damaged.filePath("rohre.nfk"));
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("0\r\n");  // line 1094: a seed without bytes
+  }
+  const PartsRun read = Parts({"pipe", "--standard", "9", "--size", "DN 25 (1)"}, damaged.path().toStdString());
+  EXPECT_EQ(read.status, kPartsPrinted);
+  EXPECT_EQ(read.err,
+            "Die Datei rohre.nfk ist beschädigt (Zeile 1094). Die Werte der beschädigten Zeilen sind "
+            "nicht verfügbar.\n");
+  EXPECT_NE(read.out.find("\"inner_diameter_mm\":27.3"), std::string::npos);
 
   for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
                                                     {"valve"},
