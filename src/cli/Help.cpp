@@ -13,9 +13,7 @@ const char* const UsageText =
     "                          [--format csv|json] [--pump Q1:H1,Q2:H2,...] [medium options]\n"
     "       velmora-calc table [--format text|csv|json] [--recalculate] [--decimals N] FILE\n"
     "       velmora-calc calc NAME KEY=VALUE ... | velmora-calc calc --batch\n"
-    "       velmora-calc parts roughness [--entry N]\n"
-    "       velmora-calc parts zeta [--folder DIR] [--manufacturer NAME [--designation TEXT [--dn N]]]\n"
-    "       velmora-calc parts dump --kind roughness|zeta [--folder DIR]\n"
+    "       velmora-calc parts list|pipe|rect|bend|reducer|tee|dump [options]\n"
     "       velmora-calc --help\n";
 
 const char* const HelpText = R"(velmora-calc - pressure loss of one pipeline element, from the command line
@@ -45,9 +43,10 @@ USAGE
                          (velmora-calc property --help)
   velmora-calc list gases|liquids|vapour-pressure
                          the names of a property table, one a line
-  velmora-calc parts roughness|zeta|dump ...
-                         the roughness and zeta databases as JSON or CSV (see
-                         COEFFICIENT DATABASES)
+  velmora-calc parts ...
+                         the standard-parts catalogues and the roughness and zeta
+                         databases: standards, sizes, one part's values as JSON,
+                         every table as CSV (velmora-calc parts --help)
   velmora-calc --help    this text
   velmora-calc --version the program version
 

@@ -17,6 +17,8 @@ std::size_t Width(std::string_view text) {
       std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
+}  // namespace
+
 void AppendCsvField(std::string& out, const std::string& field) {
   if (field.find_first_of(",\"\r\n") == std::string::npos) {
     out += field;
@@ -37,8 +39,6 @@ void AppendCsvLine(std::string& out, const std::vector<std::string>& fields) {
   }
   out += "\r\n";
 }
-
-}  // namespace
 
 std::string TableAsText(const results::ResultsTable& table, const results::StatusTexts& status,
                         const std::string& projectLabel) {

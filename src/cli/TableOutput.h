@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "results/ResultsTable.h"
 #include "results/Totals.h"
@@ -20,5 +21,9 @@ std::string TableAsCsv(const results::ResultsTable& table, const results::Status
 
 // One JSON object: {"columns": [[26 cell texts], ...], "labels": [26 texts], "total": "..."}.
 std::string TableAsJson(const results::ResultsTable& table, const results::StatusTexts& status);
+
+// A CSV field (quoted when it holds a comma, a quote or a line break) and a CSV line with CR LF.
+void AppendCsvField(std::string& out, const std::string& field);
+void AppendCsvLine(std::string& out, const std::vector<std::string>& fields);
 
 }  // namespace velmora::cli

@@ -17,6 +17,7 @@
 #include "Curve.h"
 #include "Help.h"
 #include "ListCommand.h"
+#include "PartsCommand.h"
 #include "PartsDatabases.h"
 #include "PropertyCommand.h"
 #include "Request.h"
@@ -134,22 +135,6 @@ int Calc(std::span<const char* const> arguments, const char* argv0) {
   return RunCalcCommand(arguments, texts, VELMORA_EDITION_LETTER);
 }
 
-// velmora-calc parts roughness|zeta|dump: the coefficient databases, with their messages.
-int PartsDatabases(std::span<const char* const> arguments, const char* argv0) {
-  if (std::find(arguments.begin(), arguments.end(), std::string_view("--help")) != arguments.end()) {
-    std::fputs(PartsDatabasesHelpText, stdout);
-    return 0;
-  }
-  const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv0);
-  if (!texts) return kFailure;
-  std::string out;
-  std::string err;
-  const int status = RunPartsDatabases(arguments, *texts, ProgramFolder(argv0), out, err);
-  std::fputs(err.c_str(), stderr);
-  if (!WriteAll(out)) return kFailure;
-  return status;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,8 +154,20 @@ int main(int argc, char** argv) {
     return Property(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
   if (command == "curve")
     return Curve(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
-  if (command == "parts")
-    return PartsDatabases(std::span<const char* const>(argv + 2, static_cast<std::size_t>(argc - 2)), argv[0]);
+  if (command == "parts") {
+    const std::span<const char* const> rest(argv + 2, static_cast<std::size_t>(argc - 2));
+    if (!rest.empty() && std::string_view(rest.front()) == "--help") {
+      return std::fputs(PartsHelpText, stdout) < 0 || std::fputs(PartsDatabasesHelpText, stdout) < 0;
+    }
+    const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv[0]);
+    if (!texts) return kFailure;
+    std::string out;
+    std::string err;
+    const int status = RunParts(rest, *texts, ProgramFolder(argv[0]), out, err);
+    std::fputs(err.c_str(), stderr);
+    if (!WriteAll(out)) return kFailure;
+    return status;
+  }
   if (command == "table") {
     const std::unique_ptr<velmora::text::TextStore> texts = LoadTexts(argv[0]);
     if (!texts) return kFailure;

@@ -186,3 +186,19 @@ TEST(CommandLine, WithoutItsTextsOnlyNoChecksRuns) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CommandLine, PartsReadTheTablesOfTheProgramFolder) {
+  const Outcome pipe = Calc("parts pipe --standard 9 --size 'DN 25 (1)'");
+  EXPECT_EQ(pipe.status, 0) << pipe.err;
+  EXPECT_NE(pipe.out.find("\"inner_diameter_mm\":27.3,"), std::string::npos) << pipe.out;
+  const Outcome help = Calc("parts --help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("velmora-calc parts - ", 0), 0u);
+  const Outcome none = Calc("parts");
+  EXPECT_EQ(none.status, 2);
+  EXPECT_NE(none.err.find("parts needs a subcommand"), std::string::npos);
+}
+
+}  // namespace

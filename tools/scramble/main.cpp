@@ -9,6 +9,8 @@
 //   velmora-scramble rows SLOT SOURCE OUTPUT
 //       the same without the header (the first line that is not a comment); SLOT 0 writes the
 //       rows as plain text.
+//   velmora-scramble parts SOURCE_DIR OUTPUT_DIR
+//       data/parts/*.tsv and their sources -> the standard-part tables *.nfk (scrambled, key slot 3)
 
 #include <algorithm>
 #include <filesystem>
@@ -19,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "PartFiles.h"
 #include "SourceTable.h"
 #include "TextFileWriter.h"
 #include "text/TextFiles.h"
@@ -167,9 +170,14 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "texts") return Texts(args[1], args[2]);
     if (args.size() == 4 && args[0] == "lines") return Lines(std::stoi(args[1]), args[2], args[3], true);
     if (args.size() == 4 && args[0] == "rows") return Lines(std::stoi(args[1]), args[2], args[3], false);
+    if (args.size() == 3 && args[0] == "parts") {
+      velmora::tools::WritePartFiles(args[1], args[2]);
+      return 0;
+    }
     std::cerr << "usage: velmora-scramble texts SOURCE_DIR OUTPUT_DIR\n"
                  "       velmora-scramble lines SLOT SOURCE OUTPUT\n"
-                 "       velmora-scramble rows SLOT SOURCE OUTPUT\n";
+                 "       velmora-scramble rows SLOT SOURCE OUTPUT\n"
+                 "       velmora-scramble parts SOURCE_DIR OUTPUT_DIR\n";
     return 2;
   } catch (const std::exception& error) {
     std::cerr << "velmora-scramble: " << error.what() << "\n";

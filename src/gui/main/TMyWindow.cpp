@@ -34,6 +34,7 @@
 #include "main/FormBinding.h"
 #include "main/MediumPanel.h"
 #include "mainform/CalculateCommand.h"
+#include "parts/PartsCatalogues.h"
 #include "printing/TSeiteEinrichtenDlg.h"
 #include "results/ResultsGrid.h"
 #include "results/TAusgabe_Fenster.h"
@@ -75,11 +76,14 @@ TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidge
   shortDisplay_ = new TKurzAnzeige(texts_, session_.Table(), *results_, this);
   pageSetup_ = new TSeiteEinrichtenDlg(texts_, this);
   projectDialogs_ = MakeProjectDialogs();
+  parts_ = new PartsCatalogues(
+      texts_, programFolder_, [this] { return settings_.display.us; }, this);
   tableChange_ = new TableChangeCommands(texts_, session_, *results_,
                                          {[this] { return ReadForm(); }, [this] { return settingsFile_; },
                                           [this](const tablechange::ColumnWidths& w) {
                                             settings_.standardColumnWidths = {w.title, w.other};
-                                          }},
+                                          },
+                                          parts_},
                                          this);
   coefficients_ = new CoefficientCommands(
       texts_, programFolder_,
@@ -162,6 +166,14 @@ void TMyWindow::ConnectCommands() {
   on("ZetaDatenbank1", [this] { coefficients_->OpenZetaDatabase(); });
   connect(elementPanel_, &ElementPanel::RoughnessDatabaseRequested, coefficients_,
           &CoefficientCommands::OpenRoughnessDatabase);
+  const auto catalogue = [this](parts::PartKind part) {
+    return [this, part] { parts_->Open(part, [this](const parts::PartTakeOver& t) { ApplyPartTakeOver(t); }); };
+  };
+  on("Rohre1", catalogue(parts::PartKind::Pipe));
+  on("Rohrerechteckig1", catalogue(parts::PartKind::Rectangle));
+  on("Bgen1", catalogue(parts::PartKind::Bend));
+  on("ReduzierungenErweiterungen1", catalogue(parts::PartKind::Reducer));
+  on("T1", catalogue(parts::PartKind::Tee));
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
                        QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));
@@ -431,6 +443,15 @@ void TMyWindow::ApplyMediumTakeOver(const fluids::MediumTakeOver& takeOver) {
   fluids::WriteTakeOver(takeOver, form);
   WriteForm(form);
   findChild<QLineEdit*>("Eingabe_Medium")->setFocus();
+}
+
+void TMyWindow::ApplyPartTakeOver(const parts::PartTakeOver& takeOver) {
+  const parts::TakeOverWrites writes = parts::WritesFor(takeOver, parts::TakeOverTarget::MainWindow);
+  if (writes.element) SelectElement(writes.element->first, writes.element->second);
+  mainform::MainForm form = ReadForm();
+  parts::ApplyWrites(writes, form);
+  WriteForm(form);
+  selection_->Present(group_, kind_);
 }
 
 void TMyWindow::OpenCurve() {

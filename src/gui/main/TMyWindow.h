@@ -10,6 +10,7 @@
 #include "fluids/MediumTakeOver.h"
 #include "main/MainCommands.h"
 #include "mainform/MainForm.h"
+#include "parts/TakeOver.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectSession.h"
 #include "settings/RecentFileList.h"
@@ -26,6 +27,7 @@ class CurveCommand;
 class CalculatorWindows;
 class ElementPanel;
 class MediumPanel;
+class PartsCatalogues;
 class TAusgabe_Fenster;
 class TBtnBottomDlg;
 class TEinstellungenDlg;
@@ -64,6 +66,8 @@ class TMyWindow : public QMainWindow {
 
   // Writes a medium handed over by a property dialog into the medium inputs.
   void ApplyMediumTakeOver(const fluids::MediumTakeOver& takeOver);
+  // Chooses the element a standard-parts catalogue hands over and writes its dimensions.
+  void ApplyPartTakeOver(const parts::PartTakeOver& takeOver);
 
   TAusgabe_Fenster* ResultsWindow() const { return results_; }
   TKurzAnzeige* ShortDisplay() const { return shortDisplay_; }
@@ -74,6 +78,8 @@ class TMyWindow : public QMainWindow {
   TableChangeCommands* TableChange() const { return tableChange_; }
   // The zeta and roughness databases.
   CoefficientCommands* Coefficients() const { return coefficients_; }
+  // The standard-parts catalogues (pipes, rectangular pipes, bends, reducers, tees).
+  PartsCatalogues* Parts() const { return parts_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
   std::optional<QString> ProjectPath() const;
@@ -175,6 +181,7 @@ class TMyWindow : public QMainWindow {
   TStoffwerteGaseNeu* gasDialog_ = nullptr;
   TMedienDialog* liquidDialog_ = nullptr;
   CoefficientCommands* coefficients_ = nullptr;  // the zeta and roughness databases
+  PartsCatalogues* parts_ = nullptr;
   settings::StoredSettings settings_;
   QString settingsFile_;
 };

@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "parts/PartsCatalogues.h"
+#include "parts/TakeOver.h"
 #include "tablechange/DialogTexts.h"
 #include "text/GlobalTexts.h"
 #include "toolkit/Controls.h"
@@ -163,7 +165,9 @@ void TSpalteAendernDlg::BuildElement(QGridLayout* grid, int& row) {
 
   element_ = MakeLabel(this, "Label12");
   grid->addWidget(element_, row, 0, 1, 2);
-  grid->addWidget(LaterButton(this, "BitBtnRohr"), row++, 2);
+  pipeButton_ = LaterButton(this, "BitBtnRohr");
+  connect(pipeButton_, &QPushButton::clicked, this, &TSpalteAendernDlg::OpenCatalogue);
+  grid->addWidget(pipeButton_, row++, 2);
 
   count_ = new QSpinBox(this);
   count_->setObjectName("Edit11");
@@ -315,6 +319,9 @@ void TSpalteAendernDlg::Load(int column) {
   if (fields.outletTemperatureUnit) SelectEntry(outletUnit_, *fields.outletTemperatureUnit);
   description_->setText(ToQString(fields.description));
   element_->setText(ToQString(fields.element));
+  group_ = fields.group;
+  kind_ = fields.kind;
+  EnablePipeButton();
   count_->setValue(CountOf(fields.count));
   for (std::size_t line = 0; line < fields.inputs.size(); ++line) ShowLine(line, fields.inputs[line]);
   ShowLine(kRoughnessLine, fields.roughness);
@@ -357,6 +364,28 @@ void TSpalteAendernDlg::ShowLine(std::size_t line, const tablechange::InputLine&
   lineLabels_[line]->setText(label.endsWith(':') ? label : label + ':');
   lineEdits_[line]->setText(ToQString(input.value));
   if (line == kRoughnessLine) roughnessDatabase_->setVisible(input.shown);
+}
+
+void TSpalteAendernDlg::SetCatalogues(PartsCatalogues* catalogues) {
+  catalogues_ = catalogues;
+  EnablePipeButton();
+}
+
+void TSpalteAendernDlg::EnablePipeButton() {
+  pipeButton_->setEnabled(catalogues_ != nullptr && parts::CatalogueFor(group_, kind_).has_value());
+}
+
+void TSpalteAendernDlg::OpenCatalogue() {
+  const std::optional<parts::PartKind> part = parts::CatalogueFor(group_, kind_);
+  if (catalogues_ == nullptr || !part) return;
+  // The reducer and tee catalogues keep to the use the column's element stands for.
+  const bool withChoice = *part == parts::PartKind::Reducer || *part == parts::PartKind::Tee;
+  catalogues_->Open(
+      *part,
+      [this](const parts::PartTakeOver& takeOver) {
+        ApplyTakeOver(*this, parts::WritesFor(takeOver, parts::TakeOverTarget::ColumnDialog));
+      },
+      this, withChoice ? std::optional<int>(parts::ChoiceFor(group_, kind_)) : std::nullopt);
 }
 
 void TSpalteAendernDlg::ClearResults() {

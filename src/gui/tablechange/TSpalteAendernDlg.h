@@ -21,6 +21,8 @@ class QWidget;
 
 namespace velmora::gui {
 
+class PartsCatalogues;
+
 // The column dialog "Tabellenspalte ändern und neu berechnen": one element column of the results
 // table loaded into the dialog's fields, edited and recalculated in place. The main window's
 // inputs are never touched: the column is recalculated on a copy of them.
@@ -35,6 +37,10 @@ class TSpalteAendernDlg : public QDialog {
   // results window's display options.
   void SetInputsSource(std::function<mainform::MainForm()> source) { inputsSource_ = std::move(source); }
   void SetOptionsSource(std::function<results::DisplayOptions()> source) { optionsSource_ = std::move(source); }
+  // The catalogues that "Rohr-Informationen" opens for the column's element (none: the button is off).
+  void SetCatalogues(PartsCatalogues* catalogues);
+  // "Rohr-Informationen": the catalogue of the column's element; its take-over fills the fields.
+  void OpenCatalogue();
 
   // Loads element column `column` (brought into 1 … number of elements); "Berechnungsnr." runs
   // over the element columns.
@@ -79,6 +85,7 @@ class TSpalteAendernDlg : public QDialog {
   void ShowPhase(bool gas);
   void ShowLine(std::size_t line, const tablechange::InputLine& input);
   void ClearResults();
+  void EnablePipeButton();
   results::DisplayOptions Options() const;
   mainform::MainForm MainWindowInputs() const;
 
@@ -108,8 +115,12 @@ class TSpalteAendernDlg : public QDialog {
   std::array<QLineEdit*, 6> lineEdits_{};
   std::array<tablechange::InputLine, 6> lines_{};  // as loaded
   QPushButton* roughnessDatabase_ = nullptr;       // BitBtnRau
-  std::array<QPushButton*, 2> zetaDatabase_{};     // BitBtnZeta, BitBtnZeta2 beside lines 2 and 3
-  int zetaLine_ = -1;                              // the line of the known zeta (12/1: 1, 12/2: 2)
+  QPushButton* pipeButton_ = nullptr;              // BitBtnRohr
+  PartsCatalogues* catalogues_ = nullptr;
+  int group_ = 0;  // the loaded column's element
+  int kind_ = 0;
+  std::array<QPushButton*, 2> zetaDatabase_{};  // BitBtnZeta, BitBtnZeta2 beside lines 2 and 3
+  int zetaLine_ = -1;                           // the line of the known zeta (12/1: 1, 12/2: 2)
   QWidget* gasPanel_ = nullptr;
   QLineEdit* pressure_ = nullptr;
   QComboBox* pressureUnit_ = nullptr;  // ComboBox1

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "parts/PartsCatalogues.h"
+#include "parts/TakeOver.h"
 #include "tablechange/DialogTexts.h"
 #include "text/GlobalTexts.h"
 #include "toolkit/Controls.h"
@@ -41,7 +43,7 @@ QComboBox* LengthUnits(QWidget* parent, const char* name) {
 QPushButton* PipeButton(QWidget* parent, const char* name) {
   auto* button = new QPushButton(parent);
   button->setObjectName(name);
-  button->setEnabled(false);  // the standard-pipe catalogues open in a later version
+  button->setEnabled(false);  // until the catalogues are known
   return button;
 }
 
@@ -134,6 +136,8 @@ TTabelleAendern::TTabelleAendern(const text::TextStore& texts, results::ResultsT
 
   connect(recalculate, &QPushButton::clicked, this, [this] { RecalculateTable(); });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(findChild<QPushButton*>("BitBtnRohr1"), &QPushButton::clicked, this, [this] { OpenCatalogue(false); });
+  connect(findChild<QPushButton*>("BitBtnRohr2"), &QPushButton::clicked, this, [this] { OpenCatalogue(true); });
   for (QAbstractButton* toggle : std::initializer_list<QAbstractButton*>{range_, medium_, circular_, rectangular_}) {
     connect(toggle, &QAbstractButton::toggled, this, &TTabelleAendern::EnableInputs);
   }
@@ -170,6 +174,22 @@ mainform::MainForm TTabelleAendern::MainWindowInputs() const {
   mainform::MainForm form = mainform::MainForm::Defaults(texts_.edition());
   form.medium = texts_.GlobalText(text::global::kDefaultMedium);
   return form;
+}
+
+void TTabelleAendern::SetCatalogues(PartsCatalogues* catalogues) {
+  catalogues_ = catalogues;
+  for (const char* name : {"BitBtnRohr1", "BitBtnRohr2"})
+    findChild<QPushButton*>(name)->setEnabled(catalogues != nullptr);
+}
+
+void TTabelleAendern::OpenCatalogue(bool rectangular) {
+  if (catalogues_ == nullptr) return;
+  catalogues_->Open(
+      rectangular ? parts::PartKind::Rectangle : parts::PartKind::Pipe,
+      [this](const parts::PartTakeOver& takeOver) {
+        ApplyTakeOver(*this, parts::WritesFor(takeOver, parts::TakeOverTarget::TableDialog));
+      },
+      this);
 }
 
 void TTabelleAendern::Present() {

@@ -18,6 +18,8 @@ class QSpinBox;
 
 namespace velmora::gui {
 
+class PartsCatalogues;
+
 // The table dialog "Tabelle ändern und neu berechnen": the main window's medium and/or a new pipe
 // diameter, width and height for every element of the table or of a range, all recalculated.
 // Either every touched column is recalculated or the table stays as it was.
@@ -29,6 +31,8 @@ class TTabelleAendern : public QDialog {
 
   void SetInputsSource(std::function<mainform::MainForm()> source) { inputsSource_ = std::move(source); }
   void SetOptionsSource(std::function<results::DisplayOptions()> source) { optionsSource_ = std::move(source); }
+  // The catalogues that the pipe-information buttons open (none: the buttons are off).
+  void SetCatalogues(PartsCatalogues* catalogues);
 
   // Prepares a showing: the range runs over the element columns, the medium summary shows the
   // main window's medium.
@@ -51,6 +55,7 @@ class TTabelleAendern : public QDialog {
   void ShowFailure(const tablechange::ColumnFailure& failure);
   void ShowNotes(const std::vector<tablechange::ColumnNote>& notes);
   void EnableInputs();
+  void OpenCatalogue(bool rectangular);
   mainform::MainForm MainWindowInputs() const;
 
   const text::TextStore& texts_;
@@ -72,6 +77,7 @@ class TTabelleAendern : public QDialog {
   QComboBox* widthUnit_ = nullptr;     // ComboBox3
   QLineEdit* height_ = nullptr;        // Edit6
   QComboBox* heightUnit_ = nullptr;    // ComboBox4
+  PartsCatalogues* catalogues_ = nullptr;
 };
 
 }  // namespace velmora::gui

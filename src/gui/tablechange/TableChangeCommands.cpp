@@ -24,6 +24,8 @@ TableChangeCommands::TableChangeCommands(const text::TextStore& texts, project::
   column_->SetOptionsSource(options);
   table_->SetInputsSource(hooks_.readForm);
   table_->SetOptionsSource(options);
+  column_->SetCatalogues(hooks_.catalogues);
+  table_->SetCatalogues(hooks_.catalogues);
   connect(column_, &TSpalteAendernDlg::ColumnRecalculated, this, &TableChangeCommands::ShowRecalculated);
   connect(table_, &TTabelleAendern::TableRecalculated, this, &TableChangeCommands::ShowRecalculated);
 

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace velmora::gui {
 
+class PartsCatalogues;
 class TAusgabe_Fenster;
 class TSpalteAendernDlg;
 class TTabelleAendern;
@@ -24,6 +25,8 @@ struct TableChangeHooks {
   std::function<QString()> settingsFile;         // the user's settings file
   // The column widths were chosen and stored; the main window keeps them for its settings.
   std::function<void(const tablechange::ColumnWidths&)> widthsChosen;
+  // The standard-parts catalogues that the pipe-information buttons open (none: the buttons stay off).
+  PartsCatalogues* catalogues = nullptr;
 };
 
 // The table-change commands of the main window and the results window: the column dialog, the
