@@ -85,8 +85,7 @@ AqueousOutcome CalculateMixtureDialog(const MixtureForm& form, const text::TextS
   for (std::size_t k = 0; k < kMixtureSlots; ++k) {
     if (form.solutes[k] == nullptr) continue;
     const char* edit = kMixtureConcentrationEdits[k];
-    const std::optional<long double> c =
-        reader.Number({form.concentrations[k], Text(texts, "KonzLabel"), edit});
+    const std::optional<long double> c = reader.Number({form.concentrations[k], Text(texts, "KonzLabel"), edit});
     if (reader.Failure() || !c) {
       outcome.message = reader.Failure();
       return outcome;

@@ -12,9 +12,9 @@ namespace {
 std::string Text(const text::TextStore& texts, std::string_view key) { return texts.FormText(kBrineBlock, key); }
 
 // The fluids' names in the text block, in list order.
-constexpr const char* kNameKeys[kBrineCount] = {"Ethylenglykol", "Propylenglykol", "Ethylalkohol", "Methylalkohol",
-                                                "Glycerin",      "Ammoniak",       "Kaliumcarbonat", "Calciumchlorid",
-                                                "Magnesiumchlorid", "Natriumchlorid"};
+constexpr const char* kNameKeys[kBrineCount] = {
+    "Ethylenglykol", "Propylenglykol", "Ethylalkohol",   "Methylalkohol",    "Glycerin",
+    "Ammoniak",      "Kaliumcarbonat", "Calciumchlorid", "Magnesiumchlorid", "Natriumchlorid"};
 
 int FluidNumber(const BrineForm& form) { return form.fluid >= 0 && form.fluid < kBrineCount ? form.fluid + 1 : 1; }
 
@@ -60,8 +60,8 @@ BrineCaptions BrineResultCaptions(const text::TextStore& texts, bool us, int tem
 BrineOutcome CalculateBrineDialog(const BrineForm& form, const text::TextStore& texts, bool us) {
   BrineOutcome outcome;
   InputReader reader(texts);
-  const std::optional<long double> T =
-      reader.Temperature({form.temperature, Text(texts, "TemperaturLabel"), kBrineTemperatureEdit}, form.temperatureUnit);
+  const std::optional<long double> T = reader.Temperature(
+      {form.temperature, Text(texts, "TemperaturLabel"), kBrineTemperatureEdit}, form.temperatureUnit);
   const std::optional<long double> c =
       reader.Number({form.concentration, Text(texts, "KonzentrationLabel"), kBrineConcentrationEdit});
   if (reader.Failure() || !T || !c) {
@@ -82,8 +82,7 @@ BrineOutcome CalculateBrineDialog(const BrineForm& form, const text::TextStore& 
     case BrineRefusal::Frozen:
       outcome.message = RangeMessage(texts,
                                      Text(texts, "msgGefroren") + " " + Shown(state.freezingPoint, 1, edition) +
-                                         " °C (" + Shown(FahrenheitOfCelsius(state.freezingPoint), 1, edition) +
-                                         " °F)",
+                                         " °C (" + Shown(FahrenheitOfCelsius(state.freezingPoint), 1, edition) + " °F)",
                                      RangeBox::Plain, kBrineTemperatureEdit);
       return outcome;
     case BrineRefusal::NumericFault:

@@ -25,7 +25,6 @@ constexpr int kMaxSteps = 1000;
 // xʸ as exp(y ln x): the general power of the extended type is slow; a negative base gives NaN.
 long double Power(long double x, long double y) { return std::exp(y * std::log(x)); }
 
-
 // The temperature below which the boiling-point estimate turns over: 0.002997 Tb^1.6606.
 long double VapourPressureFloor(long double Tb) { return 0.002997L * Power(Tb, 1.6606L); }
 
@@ -94,8 +93,7 @@ long double EstimatedAcentricFactor(long double Tb, long double Tc, long double 
 long double EstimatedVapourPressure(long double T, long double Tb) {
   const long double floor = VapourPressureFloor(Tb);
   // 2.880814 = log10 760: the curve passes through 760 Torr at Tb.
-  const long double log10Torr =
-      2.880814L + (Tb - floor) * (T - Tb) / (0.576L * Power(Tb, 0.8303L) * (T - floor));
+  const long double log10Torr = 2.880814L + (Tb - floor) * (T - Tb) / (0.576L * Power(Tb, 0.8303L) * (T - floor));
   return std::pow(10.0L, log10Torr) * kTorrInBar;
 }
 
@@ -113,13 +111,11 @@ long double LowPressureGasViscosity(const EstimationConstants& c, long double T)
 long double LiquidDensity(const EstimationConstants& c, long double p, long double T) {
   const long double Tc = c.criticalTemperature;
   constexpr long double kRackettExponent = 2.0L / 7.0L;
-  const long double saturated =
-      1000 * c.referenceDensity /
-      Power(c.rackettParameter, Power(1 - T / Tc, kRackettExponent) - Power(1 - c.referenceTemperature / Tc,
-                                                                                kRackettExponent));
+  const long double saturated = 1000 * c.referenceDensity /
+                                Power(c.rackettParameter, Power(1 - T / Tc, kRackettExponent) -
+                                                              Power(1 - c.referenceTemperature / Tc, kRackettExponent));
   const long double Tr = T / Tc;
-  const long double A =
-      99.42L + Tr * (6.502L + Tr * (-78.68L + Tr * (-75.18L + Tr * (41.49L + Tr * 7.257L))));
+  const long double A = 99.42L + Tr * (6.502L + Tr * (-78.68L + Tr * (-75.18L + Tr * (41.49L + Tr * 7.257L))));
   const long double omega = c.acentricFactor;
   const long double B = 0.38144L - 0.30144L * omega - 0.08457L * omega * omega;
   const long double delta = (p - EstimatedVapourPressure(T, c.boilingTemperature)) / c.criticalPressure;
@@ -155,8 +151,8 @@ long double LiquidViscosityAtPressure(const EstimationConstants& c, long double 
   const long double d = 0.3257L / Power(1.0039L - Power(Tr, 2.573L), 0.2906L) - 0.2086L;
   const long double cPoly =
       -0.07921L +
-      Tr * (2.1616L + Tr * (-13.404L + Tr * (44.1706L + Tr * (-84.8291L + Tr * (96.1209L + Tr * (-59.8127L +
-                                                                                                 Tr * 15.6719L))))));
+      Tr * (2.1616L +
+            Tr * (-13.404L + Tr * (44.1706L + Tr * (-84.8291L + Tr * (96.1209L + Tr * (-59.8127L + Tr * 15.6719L))))));
   return mu * (1 + d * Power(delta / 2.118L, a)) / (1 + cPoly * c.acentricFactor * delta);
 }
 
@@ -180,8 +176,9 @@ std::optional<EstimationConstants> ResolveConstants(const SubstanceRecord& s) {
   c.criticalVolume = s.Get(Constant::CriticalVolume).value_or(0);
   c.referenceDensity = s.Get(Constant::ReferenceDensity).value_or(0);
   c.referenceTemperature = s.Get(Constant::ReferenceTemperature).value_or(0);
-  c.acentricFactor = s.Get(Constant::AcentricFactor).value_or(
-      EstimatedAcentricFactor(c.boilingTemperature, c.criticalTemperature, c.criticalPressure));
+  c.acentricFactor =
+      s.Get(Constant::AcentricFactor)
+          .value_or(EstimatedAcentricFactor(c.boilingTemperature, c.criticalTemperature, c.criticalPressure));
   // Yamada–Gunn: Z_RA = 0.29056 − 0.08775 ω.
   c.rackettParameter = s.Get(Constant::RackettParameter).value_or(0.29056L - 0.08775L * c.acentricFactor);
   return c;

@@ -15,8 +15,7 @@ std::string Whole(long double value, text::Edition edition) {
 }
 
 // "-210,00 °C (= -346°F)": the stored text and its Fahrenheit equivalent.
-std::string StoredCelsius(const std::string& stored, const std::optional<long double>& celsius,
-                          text::Edition edition) {
+std::string StoredCelsius(const std::string& stored, const std::optional<long double>& celsius, text::Edition edition) {
   if (!celsius) return {};
   return WithEditionSeparator(stored, edition) + " °C (= " + Whole(FahrenheitOfCelsius(*celsius), edition) + "°F)";
 }
@@ -29,8 +28,8 @@ std::string CelsiusLine(long double kelvin, text::Edition edition) {
 
 // The labels of the constants, in the order of Constant.
 constexpr const char* kConstantKeys[kConstantCount] = {
-    "KonstMolmasse",   "KonstSchmelzpunkt", "KonstSiedepunkt",  "KonstTkrit",   "KonstPkrit",
-    "KonstVkrit",      "KonstDichteRef",    "KonstTempRef",     "KonstRackett", "KonstAzentrisch"};
+    "KonstMolmasse", "KonstSchmelzpunkt", "KonstSiedepunkt", "KonstTkrit",   "KonstPkrit",
+    "KonstVkrit",    "KonstDichteRef",    "KonstTempRef",    "KonstRackett", "KonstAzentrisch"};
 
 text::Message MissingMessage(const text::TextStore& texts, const std::string& name,
                              const std::vector<Constant>& missing) {
@@ -75,8 +74,7 @@ std::string BoilingPointLine(const std::optional<long double>& kelvin, const tex
   if (!kelvin) return Text(texts, "KeinSiedepunkt");
   const text::Edition edition = texts.edition();
   const long double t = *kelvin - units::kZeroCelsiusInKelvin;
-  return Text(texts, "Ca") + " " + Shown(t, 1, edition) + " °C  (" + Whole(FahrenheitOfCelsius(t), edition) +
-         " °F)";
+  return Text(texts, "Ca") + " " + Shown(t, 1, edition) + " °C  (" + Whole(FahrenheitOfCelsius(t), edition) + " °F)";
 }
 
 struct State {
@@ -84,8 +82,8 @@ struct State {
   std::optional<long double> T;
 };
 
-State ReadState(const EstimateForm& form, const text::TextStore& texts, const EstimateControls& controls,
-                bool mixture, EstimateDialogOutcome& outcome) {
+State ReadState(const EstimateForm& form, const text::TextStore& texts, const EstimateControls& controls, bool mixture,
+                EstimateDialogOutcome& outcome) {
   InputReader reader(texts);
   State state;
   state.p = reader.Pressure({form.pressure, Text(texts, mixture ? "MischDruckLabel" : "DruckLabel"), controls.pressure},

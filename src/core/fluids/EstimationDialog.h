@@ -26,7 +26,7 @@ struct EstimateControls {
 inline constexpr EstimateControls kSingleControls{"DruckEdit", "TemperaturEdit"};
 inline constexpr EstimateControls kMixtureControls{"MischDruckEdit", "MischTemperaturEdit"};
 inline constexpr std::array<const char*, kEstimateSlots> kFractionEdits{"AnteilEdit1", "AnteilEdit2", "AnteilEdit3",
-                                                                      "AnteilEdit4"};
+                                                                        "AnteilEdit4"};
 
 struct EstimateForm {
   std::string pressure;  // absolute
@@ -41,7 +41,7 @@ struct EstimateForm {
 struct EstimateMixtureForm {
   EstimateForm state;
   std::array<const SubstanceRecord*, kEstimateSlots> substances{};  // nullptr: an empty slot
-  std::array<std::string, kEstimateSlots> fractions;               // %
+  std::array<std::string, kEstimateSlots> fractions;                // %
   FractionKind kind = FractionKind::Mass;
 };
 
@@ -57,10 +57,10 @@ struct SubstanceIdentity {
 SubstanceIdentity ShowSubstance(const SubstanceRecord& s, const text::TextStore& texts);
 
 struct EstimateShown {
-  std::string state;      // the word for liquid, gaseous or supercritical
-  bool liquid = false;    // the take-over's phase
-  std::string density;    // liquid 0 decimals, else 2; the no-data text without a value
-  std::string viscosity;  // liquid 0 decimals, else 1; estimated values after the approximation word
+  std::string state;            // the word for liquid, gaseous or supercritical
+  bool liquid = false;          // the take-over's phase
+  std::string density;          // liquid 0 decimals, else 2; the no-data text without a value
+  std::string viscosity;        // liquid 0 decimals, else 1; estimated values after the approximation word
   std::string viscosityNumber;  // the viscosity without the approximation word: what is handed over
 };
 

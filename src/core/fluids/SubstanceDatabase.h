@@ -42,7 +42,7 @@ struct SubstanceRecord {
   std::string meltingPointText;  // °C, as stored
   std::string boilingPointText;
   std::optional<long double> constants[kConstantCount];  // by Constant; M g/mol, °C, K, bar, cm³/mol, g/cm³
-  int viscosityType = 0;                                  // 0 none
+  int viscosityType = 0;                                 // 0 none
   long double A = 0, B = 0, C = 0, D = 0;
   long double lowestTemperature = 0;  // K, of the correlation
   long double highestTemperature = 0;

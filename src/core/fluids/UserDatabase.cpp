@@ -185,9 +185,7 @@ void UserDatabase::WriteBack(const UserRecord& shown) {
   records_[static_cast<std::size_t>(position_ - 1)] = shown;
 }
 
-void UserDatabase::MoveTo(int position) {
-  position_ = records_.empty() ? 0 : std::clamp(position, 1, Count());
-}
+void UserDatabase::MoveTo(int position) { position_ = records_.empty() ? 0 : std::clamp(position, 1, Count()); }
 
 void UserDatabase::Back(int steps) { MoveTo(position_ < steps + 1 ? 1 : position_ - steps); }
 

@@ -51,8 +51,9 @@ struct UserFileRead {
   std::size_t droppedBytes = 0;
 
   // Damaged: reported, and not overwritten without asking.
-  bool Damaged() const { return problem == UserFileProblem::CutOff || problem == UserFileProblem::Unreadable ||
-                                !nonNumeric.empty(); }
+  bool Damaged() const {
+    return problem == UserFileProblem::CutOff || problem == UserFileProblem::Unreadable || !nonNumeric.empty();
+  }
 };
 
 UserFileRead ReadUserRecords(std::string_view bytes);

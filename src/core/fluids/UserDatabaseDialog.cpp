@@ -40,10 +40,14 @@ std::optional<text::Message> UserLoadMessage(const text::TextStore& texts, const
   switch (read.problem) {
     case UserFileProblem::Missing:
       return text::Message{Text(texts, kUserEditBlock, "msgFileMissing") + " " + kUserFileName,
-                           texts.GlobalText(text::global::kFileCaption), text::MessageIcon::Exclamation, {}};
+                           texts.GlobalText(text::global::kFileCaption),
+                           text::MessageIcon::Exclamation,
+                           {}};
     case UserFileProblem::Unreadable:
       return text::Message{Text(texts, kUserEditBlock, "msgUnlesbar") + "\n" + path.string(),
-                           texts.GlobalText(text::global::kFileCaption), text::MessageIcon::Exclamation, {}};
+                           texts.GlobalText(text::global::kFileCaption),
+                           text::MessageIcon::Exclamation,
+                           {}};
     case UserFileProblem::CutOff:
     case UserFileProblem::None: break;
   }
@@ -57,18 +61,24 @@ std::optional<text::Message> UserLoadMessage(const text::TextStore& texts, const
   }
   if (message.empty()) return std::nullopt;
   return text::Message{path.string() + "\n" + message + "\n" + Text(texts, kUserEditBlock, "msgNichtGeschrieben"),
-                       texts.GlobalText(text::global::kFileCaption), text::MessageIcon::Information, {}};
+                       texts.GlobalText(text::global::kFileCaption),
+                       text::MessageIcon::Information,
+                       {}};
 }
 
 text::Message UserOverwriteQuestion(const text::TextStore& texts, const std::filesystem::path& path) {
   return {Text(texts, kUserEditBlock, "msgUeberschreiben") + "\n" + path.string(),
-          texts.GlobalText(text::global::kFileCaption), text::MessageIcon::Question, {}};
+          texts.GlobalText(text::global::kFileCaption),
+          text::MessageIcon::Question,
+          {}};
 }
 
 text::Message UserSaveFailure(const text::TextStore& texts, UserFileWrite failure, const std::filesystem::path& path) {
   const char* key = failure == UserFileWrite::ReadOnly ? "msgSchreibgeschuetzt" : "msgNichtGespeichert";
-  return {Text(texts, kUserEditBlock, key) + "\n" + path.string(), texts.GlobalText(text::global::kFileCaption),
-          text::MessageIcon::Error, {}};
+  return {Text(texts, kUserEditBlock, key) + "\n" + path.string(),
+          texts.GlobalText(text::global::kFileCaption),
+          text::MessageIcon::Error,
+          {}};
 }
 
 MediumTakeOver UserTakeOver(const UserRecord& record, bool usUnits) {
