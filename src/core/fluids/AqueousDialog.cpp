@@ -60,12 +60,8 @@ AqueousOutcome CalculateAqueousDialog(const SoluteRecord& solute, const AqueousF
     outcome.message = reader.Failure();
     return outcome;
   }
-  if ((outcome.message = CheckTemperature(*T, texts, kAqueousTemperatureEdit))) return outcome;
-  if (*c >= kWholeSolution || *c < 0) {
-    outcome.message = Refusal(texts, "msgKonzentration", kAqueousConcentrationEdit);
-    return outcome;
-  }
   const Solute solutes[] = {{&solute, *c}};
+  if ((outcome.message = CheckSolution(solutes, *T, false, texts))) return outcome;
   return Show(solutes, *T, texts, us, kAqueousTemperatureEdit);
 }
 
@@ -78,35 +74,40 @@ AqueousOutcome CalculateMixtureDialog(const MixtureForm& form, const text::TextS
     outcome.message = reader.Failure();
     return outcome;
   }
-  if ((outcome.message = CheckTemperature(*T, texts, kMixtureTemperatureEdit))) return outcome;
   std::array<Solute, kMixtureSlots> solutes{};
-  int filled = 0;
-  long double sum = 0;
   for (std::size_t k = 0; k < kMixtureSlots; ++k) {
     if (form.solutes[k] == nullptr) continue;
-    const char* edit = kMixtureConcentrationEdits[k];
-    const std::optional<long double> c = reader.Number({form.concentrations[k], Text(texts, "KonzLabel"), edit});
+    const std::optional<long double> c =
+        reader.Number({form.concentrations[k], Text(texts, "KonzLabel"), kMixtureConcentrationEdits[k]});
     if (reader.Failure() || !c) {
       outcome.message = reader.Failure();
       return outcome;
     }
-    if (*c < 0) {
-      outcome.message = Refusal(texts, "msgKonzentration", edit);
-      return outcome;
-    }
     solutes[k] = {form.solutes[k], *c};
-    sum += *c;
+  }
+  if ((outcome.message = CheckSolution(solutes, *T, true, texts))) return outcome;
+  return Show(solutes, *T, texts, us, kMixtureTemperatureEdit);
+}
+
+std::optional<text::Message> CheckSolution(std::span<const Solute> solutes, long double T, bool mixture,
+                                           const text::TextStore& texts) {
+  const char* temperatureEdit = mixture ? kMixtureTemperatureEdit : kAqueousTemperatureEdit;
+  if (std::optional<text::Message> message = CheckTemperature(T, texts, temperatureEdit)) return message;
+  int filled = 0;
+  long double sum = 0;
+  for (std::size_t k = 0; k < solutes.size(); ++k) {
+    if (solutes[k].record == nullptr) continue;
+    const long double c = solutes[k].concentration;
+    if (c < 0 || c >= kWholeSolution) {
+      return Refusal(texts, "msgKonzentration",
+                     mixture && k < kMixtureSlots ? kMixtureConcentrationEdits[k] : kAqueousConcentrationEdit);
+    }
+    sum += c;
     ++filled;
   }
-  if (filled < 2) {
-    outcome.message = Refusal(texts, "msgZuWenigStoffe", "");
-    return outcome;
-  }
-  if (!(sum < kWholeSolution)) {
-    outcome.message = Refusal(texts, "msgSumme", kMixtureConcentrationEdits[0]);
-    return outcome;
-  }
-  return Show(solutes, *T, texts, us, kMixtureTemperatureEdit);
+  if (mixture && filled < 2) return Refusal(texts, "msgZuWenigStoffe", "");
+  if (mixture && !(sum < kWholeSolution)) return Refusal(texts, "msgSumme", kMixtureConcentrationEdits[0]);
+  return std::nullopt;
 }
 
 MediumTakeOver AqueousTakeOver(const SoluteRecord& solute, const AqueousForm& form, const AqueousShown& values,

@@ -62,6 +62,11 @@ AqueousOutcome CalculateAqueousDialog(const SoluteRecord& solute, const AqueousF
 // concentrations of the filled slots (empty edits read 0, none below 0) summing below 100.
 AqueousOutcome CalculateMixtureDialog(const MixtureForm& form, const text::TextStore& texts, bool us);
 
+// The checks of a solution at T (K) of the given solutes: the temperature limits, each concentration
+// at least 0 and below 100 %, a mixture of at least two summing below 100 %; nothing when it passes.
+std::optional<text::Message> CheckSolution(std::span<const Solute> solutes, long double T, bool mixture,
+                                           const text::TextStore& texts);
+
 // Liquid: name " (" t " " t-unit ", " c " " mass-percent word ")"; the mixture: the mixture word
 // " (" t " " t-unit ")".
 MediumTakeOver AqueousTakeOver(const SoluteRecord& solute, const AqueousForm& form, const AqueousShown& values,

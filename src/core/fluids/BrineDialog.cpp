@@ -71,23 +71,9 @@ BrineOutcome CalculateBrineDialog(const BrineForm& form, const text::TextStore& 
   const long double t = *T - units::kZeroCelsiusInKelvin;
   const BrineState state = CalculateBrine(FluidNumber(form), *c, t);
   const text::Edition edition = texts.edition();
-  switch (state.refusal) {
-    case BrineRefusal::None: break;
-    case BrineRefusal::TooWarm:
-      outcome.message = RangeMessage(texts, Text(texts, "msgZuWarm"), RangeBox::Plain, kBrineTemperatureEdit);
-      return outcome;
-    case BrineRefusal::Concentration:
-      outcome.message = RangeMessage(texts, Text(texts, "msgKonzentration"), RangeBox::Error, kBrineConcentrationEdit);
-      return outcome;
-    case BrineRefusal::Frozen:
-      outcome.message = RangeMessage(texts,
-                                     Text(texts, "msgGefroren") + " " + Shown(state.freezingPoint, 1, edition) +
-                                         " °C (" + Shown(FahrenheitOfCelsius(state.freezingPoint), 1, edition) + " °F)",
-                                     RangeBox::Plain, kBrineTemperatureEdit);
-      return outcome;
-    case BrineRefusal::NumericFault:
-      outcome.message = RangeMessage(texts, Text(texts, "msgOutOfRange"), RangeBox::Information, kBrineTemperatureEdit);
-      return outcome;
+  if (state.refusal != BrineRefusal::None) {
+    outcome.message = BrineRefusalMessage(state, texts);
+    return outcome;
   }
   const int densityDecimals = MetricDecimals(state.density);
   const int viscosityDecimals = MetricDecimals(state.viscosity);
@@ -99,6 +85,24 @@ BrineOutcome CalculateBrineDialog(const BrineForm& form, const text::TextStore& 
   values.freezingPoint = Shown(InTemperatureUnit(state.freezingPoint, form.temperatureUnit), 1, edition);
   outcome.values = values;
   return outcome;
+}
+
+text::Message BrineRefusalMessage(const BrineState& state, const text::TextStore& texts) {
+  const text::Edition edition = texts.edition();
+  switch (state.refusal) {
+    case BrineRefusal::TooWarm:
+      return RangeMessage(texts, Text(texts, "msgZuWarm"), RangeBox::Plain, kBrineTemperatureEdit);
+    case BrineRefusal::Concentration:
+      return RangeMessage(texts, Text(texts, "msgKonzentration"), RangeBox::Error, kBrineConcentrationEdit);
+    case BrineRefusal::Frozen:
+      return RangeMessage(texts,
+                          Text(texts, "msgGefroren") + " " + Shown(state.freezingPoint, 1, edition) + " °C (" +
+                              Shown(FahrenheitOfCelsius(state.freezingPoint), 1, edition) + " °F)",
+                          RangeBox::Plain, kBrineTemperatureEdit);
+    case BrineRefusal::NumericFault:
+    case BrineRefusal::None: break;
+  }
+  return RangeMessage(texts, Text(texts, "msgOutOfRange"), RangeBox::Information, kBrineTemperatureEdit);
 }
 
 MediumTakeOver BrineTakeOver(const BrineForm& form, const BrineValues& values, const text::TextStore& texts, bool us) {

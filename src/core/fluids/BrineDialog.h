@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fluids/Brine.h"
 #include "fluids/MediumTakeOver.h"
 #include "text/Message.h"
 #include "text/TextStore.h"
@@ -58,6 +59,9 @@ BrineCaptions BrineResultCaptions(const text::TextStore& texts, bool us, int tem
 // concentration outside its range, an error box (focus on the concentration); at or below the
 // freezing point, a message naming it in °C and °F; a numeric fault, the out-of-range text.
 BrineOutcome CalculateBrineDialog(const BrineForm& form, const text::TextStore& texts, bool us);
+
+// The message of a refused state (BrineRefusal other than None).
+text::Message BrineRefusalMessage(const BrineState& state, const text::TextStore& texts);
 
 // Liquid, description name " (" t " " t-unit ", " c " %)".
 MediumTakeOver BrineTakeOver(const BrineForm& form, const BrineValues& values, const text::TextStore& texts, bool us);

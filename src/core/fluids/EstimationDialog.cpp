@@ -95,9 +95,10 @@ State ReadState(const EstimateForm& form, const text::TextStore& texts, const Es
   return state;
 }
 
-// The message of a refusal; `name` names the substance it concerns.
-text::Message RefusalMessage(const EstimateOutcome& result, const std::string& name, const text::TextStore& texts,
-                             const EstimateControls& controls) {
+}  // namespace
+
+text::Message EstimateRefusalMessage(const EstimateOutcome& result, const std::string& name,
+                                     const text::TextStore& texts, const EstimateControls& controls) {
   const auto plain = [&](std::string_view key, const char* focus) {
     return RangeMessage(texts, Text(texts, key), RangeBox::Plain, focus);
   };
@@ -119,8 +120,6 @@ text::Message RefusalMessage(const EstimateOutcome& result, const std::string& n
   }
   return RangeMessage(texts, Text(texts, "msgOutOfRange"), RangeBox::Information, controls.temperature);
 }
-
-}  // namespace
 
 EstimateForm EstimateForm::Defaults(text::Edition edition) { return {edition == 'E' ? "1.013" : "1,013", 0, "", 0}; }
 
@@ -152,7 +151,7 @@ EstimateDialogOutcome CalculateEstimateDialog(const SubstanceRecord& s, const Es
     outcome.boilingPoint = BoilingPointLine(result.boilingPoint, texts);
   }
   if (result.refusal != EstimateRefusal::None) {
-    outcome.message = RefusalMessage(result, s.name, texts, kSingleControls);
+    outcome.message = EstimateRefusalMessage(result, s.name, texts, kSingleControls);
     return outcome;
   }
   outcome.values = Show(*result.state, texts, us);
@@ -180,7 +179,7 @@ EstimateDialogOutcome CalculateEstimateMixtureDialog(const EstimateMixtureForm& 
   const std::string name =
       result.component >= 0 ? form.substances[static_cast<std::size_t>(result.component)]->name : std::string();
   if (result.refusal != EstimateRefusal::None) {
-    outcome.message = RefusalMessage(result, name, texts, kMixtureControls);
+    outcome.message = EstimateRefusalMessage(result, name, texts, kMixtureControls);
     return outcome;
   }
   const text::Edition edition = texts.edition();

@@ -89,6 +89,10 @@ EstimateDialogOutcome CalculateEstimateDialog(const SubstanceRecord& s, const Es
 EstimateDialogOutcome CalculateEstimateMixtureDialog(const EstimateMixtureForm& form, const text::TextStore& texts,
                                                      bool us);
 
+// The message of a refused estimate; `name` is the substance it concerns (a mixture's component).
+text::Message EstimateRefusalMessage(const EstimateOutcome& result, const std::string& name,
+                                     const text::TextStore& texts, const EstimateControls& controls);
+
 // Liquid or gas by the shown state; a gas with the pressure and the temperature (inlet and outlet)
 // and their unit entries; description name " (" p " " p-unit ", " t " " t-unit ")". The mixture's
 // name is the mixture word.

@@ -41,11 +41,7 @@ OilOutcome CalculateOilDialog(const OilRecord& oil, const OilForm& form, const t
     return outcome;
   }
   const long double t = units::RoundHalfAway(*T - units::kZeroCelsiusInKelvin);
-  if (t < kOilLowest || t > kOilHighest) {
-    outcome.message = RangeMessage(texts, Text(texts, t < kOilLowest ? "msgUnterBereich" : "msgUeberBereich"),
-                                   RangeBox::Plain, kOilTemperatureEdit);
-    return outcome;
-  }
+  if ((outcome.message = OilRangeMessage(t, texts))) return outcome;
   const OilValues values = OilProperties(oil, t);
   if (!std::isfinite(values.density) || !std::isfinite(values.viscosity)) {
     outcome.message = RangeMessage(texts, Text(texts, "msgOutOfRange"), RangeBox::Plain, kOilTemperatureEdit);
@@ -65,6 +61,12 @@ OilOutcome CalculateOilDialog(const OilRecord& oil, const OilForm& form, const t
   }
   outcome.values = shown;
   return outcome;
+}
+
+std::optional<text::Message> OilRangeMessage(long double t, const text::TextStore& texts) {
+  if (t >= kOilLowest && t <= kOilHighest) return std::nullopt;
+  return RangeMessage(texts, Text(texts, t < kOilLowest ? "msgUnterBereich" : "msgUeberBereich"), RangeBox::Plain,
+                      kOilTemperatureEdit);
 }
 
 MediumTakeOver OilTakeOver(const OilRecord& oil, const OilForm& form, const OilShown& values, bool us) {

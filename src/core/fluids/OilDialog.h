@@ -45,6 +45,9 @@ OilCaptions OilResultCaptions(const text::TextStore& texts, bool us);
 // above 300 the range texts (plain box, focus on the edit); a numeric fault, the out-of-range text.
 OilOutcome CalculateOilDialog(const OilRecord& oil, const OilForm& form, const text::TextStore& texts, bool us);
 
+// The range texts for a whole-degree temperature t (°C) outside 0…300; nothing inside.
+std::optional<text::Message> OilRangeMessage(long double t, const text::TextStore& texts);
+
 // Liquid, description name " (" t " " t-unit ")".
 MediumTakeOver OilTakeOver(const OilRecord& oil, const OilForm& form, const OilShown& values, bool us);
 

@@ -36,9 +36,9 @@ TBen_Daba_Dlg2::TBen_Daba_Dlg2(const text::TextStore& texts, UserMedia* media, c
 
   auto* right = new QVBoxLayout;
   auto* grid = new QGridLayout;
-  const char* const rows[][2] = {{"ZustandTitel", "ZustandWert"},       {"DichteTitel", "DichteWert"},
+  const char* const rows[][2] = {{"ZustandTitel", "ZustandWert"},         {"DichteTitel", "DichteWert"},
                                  {"ViskositaetTitel", "ViskositaetWert"}, {"GasLabel", ""},
-                                 {"TemperaturTitel", "TemperaturWert"}, {"DruckTitel", "DruckWert"}};
+                                 {"TemperaturTitel", "TemperaturWert"},   {"DruckTitel", "DruckWert"}};
   for (int i = 0; i < 6; ++i) {
     grid->addWidget(Caption(rows[i][0], i == 0 || i == 3 ? rows[i][0] : std::string_view()), i, 0);
     if (*rows[i][1] != '\0') grid->addWidget(Value(rows[i][1]), i, 1);
@@ -97,8 +97,7 @@ void TBen_Daba_Dlg2::ListBox1Click() {
   if (exists) chosen_ = row;
   const fluids::UserRecord empty;
   const fluids::UserRecord& record = exists ? records[static_cast<std::size_t>(row)] : empty;
-  findChild<QLabel*>("ZustandWert")
-      ->setText(exists ? Text(record.Liquid() ? "RadioFluessig" : "RadioGas") : QString());
+  findChild<QLabel*>("ZustandWert")->setText(exists ? Text(record.Liquid() ? "RadioFluessig" : "RadioGas") : QString());
   findChild<QLabel*>("DichteWert")->setText(ToQString(record.density));
   findChild<QLabel*>("ViskositaetWert")->setText(ToQString(record.viscosity));
   findChild<QLabel*>("TemperaturWert")->setText(ToQString(record.temperature));

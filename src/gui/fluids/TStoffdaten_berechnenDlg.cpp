@@ -184,8 +184,8 @@ fluids::EstimateMixtureForm TStoffdaten_berechnenDlg::ReadMixture() const {
     if (slots_[k] >= 0) form.substances[k] = &database_.substances[static_cast<std::size_t>(slots_[k])];
     form.fractions[k] = EditText(fluids::kFractionEdits[k]);
   }
-  form.kind = findChild<QRadioButton*>("MolAnteilRadio")->isChecked() ? fluids::FractionKind::Mole
-                                                                       : fluids::FractionKind::Mass;
+  form.kind =
+      findChild<QRadioButton*>("MolAnteilRadio")->isChecked() ? fluids::FractionKind::Mole : fluids::FractionKind::Mass;
   return form;
 }
 

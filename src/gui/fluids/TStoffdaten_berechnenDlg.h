@@ -20,7 +20,7 @@ class TStoffdaten_berechnenDlg : public PropertyDialog {
   // Loads STBERE.STW from the program folder; a missing file is reported and leaves the list empty.
   TStoffdaten_berechnenDlg(const text::TextStore& texts, const QString& programFolder, QWidget* parent = nullptr);
 
-  void ListBox1Click();  // a substance chosen: its constants
+  void ListBox1Click();   // a substance chosen: its constants
   void SuchEditChange();  // the first name that begins with (else contains) the text typed
   void Berechnen1Click();
   void Uebernehmen1Click();

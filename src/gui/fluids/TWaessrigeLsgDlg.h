@@ -23,7 +23,7 @@ class TWaessrigeLsgDlg : public PropertyDialog {
   void ListBox1Click();  // a solute chosen: its short text
   void Berechnen1Click();
   void Uebernehmen1Click();
-  void InMischungClick();     // the chosen solute into the first empty slot
+  void InMischungClick();          // the chosen solute into the first empty slot
   void Entfernen1Click(int slot);  // slot 0…3 emptied
   void MischungBerechnenClick();
   void MischungUebernehmenClick();
