@@ -62,7 +62,8 @@ std::optional<std::vector<NamedValue>> ParseNamedValues(std::string_view list) {
     const std::size_t equals = list.find('=');
     if (equals == 0 || equals == std::string_view::npos) return std::nullopt;
     const std::size_t comma = list.find(',', equals);
-    const std::string_view number = list.substr(equals + 1, comma == std::string_view::npos ? comma : comma - equals - 1);
+    const std::string_view number =
+        list.substr(equals + 1, comma == std::string_view::npos ? comma : comma - equals - 1);
     const std::optional<long double> value = units::ParseNumber(number);
     if (!value || number.empty() || !std::isfinite(*value)) return std::nullopt;
     values.push_back({std::string(list.substr(0, equals)), value});
@@ -119,8 +120,8 @@ std::optional<text::Message> AqueousProperty(const text::TextStore& texts, Prope
     const fluids::SoluteRecord* solute = Find(database->solutes, part.name, r, "solute");
     if (solute == nullptr) return std::nullopt;
     if (!part.value) {
-      Fail(r, "name: the concentration of \"%.*s\" (NAME=mass %%)", static_cast<int>(part.name.size() > 60 ? 60 : part.name.size()),
-           part.name.data());
+      Fail(r, "name: the concentration of \"%.*s\" (NAME=mass %%)",
+           static_cast<int>(part.name.size() > 60 ? 60 : part.name.size()), part.name.data());
       return std::nullopt;
     }
     solutes.push_back({solute, *part.value});
@@ -153,13 +154,14 @@ std::optional<text::Message> EstimateProperty(const text::TextStore& texts, Prop
     components.push_back({substance, part.value.value_or(100)});
   }
   const long double T = *r.T + kZeroCelsiusInKelvin;
-  const fluids::EstimateOutcome result =
-      components.size() == 1 ? fluids::EstimateSubstance(*components.front().substance, *r.P, T)
-                             : fluids::EstimateMixture(components, fluids::FractionKind::Mass, *r.P, T);
+  const fluids::EstimateOutcome result = components.size() == 1
+                                             ? fluids::EstimateSubstance(*components.front().substance, *r.P, T)
+                                             : fluids::EstimateMixture(components, fluids::FractionKind::Mass, *r.P, T);
   if (result.refusal != fluids::EstimateRefusal::None) {
     const std::string name = result.component >= 0
                                  ? components[static_cast<std::size_t>(result.component)].substance->name
-                                 : components.size() == 1 ? components.front().substance->name : std::string();
+                             : components.size() == 1 ? components.front().substance->name
+                                                      : std::string();
     return fluids::EstimateRefusalMessage(result, name, texts, fluids::kSingleControls);
   }
   const fluids::EstimatedState& state = *result.state;
@@ -169,8 +171,8 @@ std::optional<text::Message> EstimateProperty(const text::TextStore& texts, Prop
   json.String("viscosity_method", state.phase != fluids::EstimatedPhase::Liquid ? "gas"
                                   : state.viscosityEstimated                    ? "estimate"
                                                                                 : "correlation");
-  json.NumberOrNull("boiling_point", result.boilingPoint ? std::optional(*result.boilingPoint - kZeroCelsiusInKelvin)
-                                                         : std::nullopt);
+  json.NumberOrNull("boiling_point",
+                    result.boilingPoint ? std::optional(*result.boilingPoint - kZeroCelsiusInKelvin) : std::nullopt);
   if (components.size() > 1) {
     json.Number("pseudo_critical_temperature", result.pseudoCriticalTemperature - kZeroCelsiusInKelvin);
   }

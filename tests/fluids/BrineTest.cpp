@@ -20,11 +20,11 @@ TEST(Brines, EveryFitAtItsCentreReturnsItsFirstCoefficient) {
     long double xm, tm, density, lnViscosity, freezing;
   };
   const Centre centres[kBrineCount] = {
-      {38.1615L, 6.3333L, 1056, 1.453L, -21.96L},    {42.7686L, 5.3571L, 1042, 2.274L, -23.6L},
-      {38.925L, -4.9038L, 954.4L, 2.214L, -28.42L},  {32.9283L, -6.25L, 959.2L, 1.548L, -29.03L},
-      {47.8467L, 7.0L, 1127, 2.191L, -21.38L},       {17.9664L, -7.1429L, 939.9L, 0.952L, -30.57L},
-      {27.6708L, 4.1667L, 1280, 1.222L, -15.68L},    {22.918L, 0.2459L, 1216, 1.293L, -23.88L},
-      {13.7L, 5.875L, 1120, 1.040L, -14.30L},        {12.3589L, 9.2581L, 1094, 0.495L, -8.45L}};
+      {38.1615L, 6.3333L, 1056, 1.453L, -21.96L},   {42.7686L, 5.3571L, 1042, 2.274L, -23.6L},
+      {38.925L, -4.9038L, 954.4L, 2.214L, -28.42L}, {32.9283L, -6.25L, 959.2L, 1.548L, -29.03L},
+      {47.8467L, 7.0L, 1127, 2.191L, -21.38L},      {17.9664L, -7.1429L, 939.9L, 0.952L, -30.57L},
+      {27.6708L, 4.1667L, 1280, 1.222L, -15.68L},   {22.918L, 0.2459L, 1216, 1.293L, -23.88L},
+      {13.7L, 5.875L, 1120, 1.040L, -14.30L},       {12.3589L, 9.2581L, 1094, 0.495L, -8.45L}};
   for (int i = 1; i <= kBrineCount; ++i) {
     const Centre& c = centres[i - 1];
     SCOPED_TRACE(i);
@@ -110,8 +110,8 @@ TEST(Brines, DialogRangesRefusalsAndDisplay) {
   EXPECT_EQ(outcome.values->viscosity, "4276");
   EXPECT_EQ(outcome.values->freezingPoint, "-22,0");
   outcome = CalculateBrineDialog({0, "6,3333", 0, "38,1615"}, texts, true);
-  EXPECT_EQ(outcome.values->density, "65,9");      // 1056/16.0184655 = 65.92
-  EXPECT_EQ(outcome.values->viscosity, "4,276");   // cP
+  EXPECT_EQ(outcome.values->density, "65,9");     // 1056/16.0184655 = 65.92
+  EXPECT_EQ(outcome.values->viscosity, "4,276");  // cP
   // The freezing point in the unit of the temperature list: K.
   EXPECT_EQ(CalculateBrineDialog({0, "279,4833", 1, "38,1615"}, texts, false).values->freezingPoint, "251,2");
   const MediumTakeOver takeOver = BrineTakeOver({0, "6,3333", 0, "38,1615"}, {"1056", "4276", "-22,0"}, texts, false);

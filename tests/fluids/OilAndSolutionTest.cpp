@@ -63,7 +63,7 @@ TEST(HeatTransferOils, DialogRoundsToWholeDegreesAndShowsMissingData) {
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(outcome.message->text, "Die Temperatur liegt über 300 °C, dem oberen Ende des Gültigkeitsbereichs.");
   EXPECT_EQ(outcome.message->focus, kOilTemperatureEdit);
-  EXPECT_TRUE(CalculateOilDialog(oil, {"-0,4", 0}, texts, false).values);  // 0 °C
+  EXPECT_TRUE(CalculateOilDialog(oil, {"-0,4", 0}, texts, false).values);   // 0 °C
   EXPECT_TRUE(CalculateOilDialog(oil, {"-0,5", 0}, texts, false).message);  // −1 °C
   OilRecord withoutViscosity = oil;
   withoutViscosity.A = 0;

@@ -28,8 +28,9 @@ std::string HandRecord(std::string_view name, char phase, std::string_view densi
   record[1025] = 4;
   record.replace(1026, 4, "18,2");
   record[1281] = 7;
-  record.replace(1282, 7, "a\r\nb \xB0"
-                          "C");
+  record.replace(1282, 7,
+                 "a\r\nb \xB0"
+                 "C");
   return record;
 }
 

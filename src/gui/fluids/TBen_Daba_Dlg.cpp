@@ -189,9 +189,11 @@ void TBen_Daba_Dlg::SpeichernClick() {
   if (media_->Save(this, Texts())) accept();
 }
 
-void TBen_Daba_Dlg::AbbrechenClick() {
+void TBen_Daba_Dlg::AbbrechenClick() { reject(); }
+
+void TBen_Daba_Dlg::reject() {
   media_->Reload(this, Texts());
-  reject();
+  PropertyDialog::reject();
 }
 
 }  // namespace velmora::gui

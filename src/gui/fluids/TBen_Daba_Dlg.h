@@ -23,6 +23,8 @@ class TBen_Daba_Dlg : public PropertyDialog {
   void SortierenClick();
   void SpeichernClick();  // "&Beenden und speichern"
   void AbbrechenClick();  // the list read again from the file
+  // Closing without saving (also by Escape or the window's close button) is "&Abbrechen".
+  void reject() override;
 
  protected:
   void SetResultCaptions() override;
