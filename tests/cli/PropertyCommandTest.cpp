@@ -177,7 +177,14 @@ TEST(ListCommand, NamesOfEachTable) {
   const std::string liquids = list("liquids").out;
   EXPECT_EQ(std::count(liquids.begin(), liquids.end(), '\n'), 46);
   EXPECT_EQ(list("vapour-pressure").out.rfind("Water\nMethanol\n", 0), 0u);
-  EXPECT_EQ(list("brines").status, 2);
+  EXPECT_EQ(list("pipes").status, 2);
+  const std::string oils = list("oils").out;
+  EXPECT_EQ(std::count(oils.begin(), oils.end(), '\n'), 11);
+  const std::string solutes = list("aqueous").out;
+  EXPECT_EQ(std::count(solutes.begin(), solutes.end(), '\n'), 29);
+  const std::string substances = list("substances").out;
+  EXPECT_EQ(std::count(substances.begin(), substances.end(), '\n'), 148);
+  EXPECT_EQ(list("brines").out.rfind("1\tEthylenglykol / Wasser\n2\tPropylenglykol / Wasser\n", 0), 0u);
 }
 
 }  // namespace

@@ -103,6 +103,52 @@ TEST(Estimation, StatesLimitsAndTheEstimatedViscosity) {
   EXPECT_EQ(gas.gasData->pressure, "10");
 }
 
+// Przezdziecki and Sridhar's estimate against the viscosities at 25 °C of the CRC Handbook
+// (benzene 0.604, toluene 0.560, n-hexane 0.300 mPa·s): within the method's 20 %. Lucas's factor is
+// 1 at 1.013 bar and raises a liquid's viscosity with the pressure.
+TEST(Estimation, LiquidViscosityEstimateAndPressure) {
+  struct Liquid {
+    const char* name;
+    long double viscosity;
+  };
+  for (const Liquid& liquid : {Liquid{"Benzene", 604}, Liquid{"Toluene", 560}, Liquid{"n-Hexane", 300}}) {
+    SCOPED_TRACE(liquid.name);
+    const SubstanceRecord& s = Named(liquid.name);
+    const EstimationConstants c = *ResolveConstants(s);
+    const long double rho = LiquidDensity(c, 1.013L, 298.15L);
+    EXPECT_NEAR(LiquidViscosityEstimate(c, 1.013L, rho) / liquid.viscosity, 1, 0.2);
+    const long double mu = LiquidViscosityCorrelation(s, 298.15L);
+    EXPECT_NEAR(LiquidViscosityAtPressure(c, mu, 1.013L, 298.15L), mu, 1e-9);
+    EXPECT_GT(LiquidViscosityAtPressure(c, mu, 500, 298.15L), mu * 1.2L);
+  }
+  // Water is no liquid for the estimate: a negative volume term, shown as no data.
+  SubstanceRecord water = Named("Water");
+  water.viscosityType = 0;
+  const EstimateOutcome outcome = EstimateSubstance(water, 1, 300);
+  ASSERT_EQ(outcome.refusal, EstimateRefusal::None);
+  EXPECT_FALSE(outcome.state->viscosity);
+  EXPECT_EQ(CalculateEstimateDialog(water, {"1", 0, "26,85", 0}, German(), false).values->viscosity, "keine Daten");
+}
+
+// STBERE.STW as it may arrive: an empty Z_RA and ω are estimated (Yamada–Gunn, Lee–Kesler), an
+// empty constant is missing, a constant that is no number or an unknown correlation type makes
+// the line unreadable.
+TEST(Estimation, SubstanceReader) {
+  const std::string good =
+      "71-43-2\tBenzene\t\tC6H6\t78,112\t5.54\t80.07\t562.02\t49.073\t256.3\t0.8774\t293.15\t\t\t0";
+  const std::string lines = "header\n" + good + "\n" + "1\tNo Vc\t\tX\t10\t0\t50\t400\t40\t\t0.8\t293\t0.27\t0.2\t0\n" +
+                            "2\tBad\t\tX\tten\n" +
+                            "3\tBad type\t\tX\t10\t0\t50\t400\t40\t100\t0.8\t293\t0.27\t0.2\t4\n";
+  const SubstanceDatabase database = ReadSubstanceDatabase(DecodeTableLines(lines, LineCoding::Plain, 1));
+  ASSERT_EQ(database.substances.size(), 2u);
+  EXPECT_EQ(database.skipped, (std::vector<int>{4, 5}));
+  const EstimationConstants c = *ResolveConstants(database.substances[0]);
+  EXPECT_NEAR(c.acentricFactor, EstimatedAcentricFactor(353.22L, 562.02L, 49.073L), 1e-15);
+  EXPECT_NEAR(c.rackettParameter, 0.29056L - 0.08775L * c.acentricFactor, 1e-15);
+  EXPECT_FALSE(database.substances[1].Get(Constant::CriticalVolume));
+  EXPECT_EQ(EstimateSubstance(database.substances[1], 1, 400).missing, std::vector<Constant>{Constant::CriticalVolume});
+}
+
 // A substance without a constant its state needs is refused with the constant named.
 TEST(Estimation, MissingConstantsAreNamed) {
   SubstanceRecord propane = Named("Propane");

@@ -109,6 +109,18 @@ TEST(AqueousSolutions, AgainstTheirCheckTable) {
   }
 }
 
+// WAESSRIG.STW drops its two header lines unread; a line without six numbers is skipped.
+TEST(AqueousSolutions, ReaderDropsTwoHeaderLines) {
+  const std::string lines = text::Scramble("names", 1) + "\n" + text::Scramble("units", 1) + "\n" +
+                            text::Scramble("Salt\t1-2-3\tNaX\t3000\t700\t600\t80\t38\t-1,4", 1) + "\n" +
+                            text::Scramble("Short\t\tX\t3000\t700", 1) + "\n";
+  const AqueousDatabase database = ReadAqueousDatabase(DecodeTableLines(lines, LineCoding::Scrambled, 2));
+  ASSERT_EQ(database.solutes.size(), 1u);
+  EXPECT_EQ(database.solutes[0].shortText, "NaX");
+  EXPECT_EQ(database.solutes[0].B[2], -1.4L);
+  EXPECT_EQ(database.skipped, std::vector<int>{4});
+}
+
 // A mixture of a solute with itself is the solution of the sum (the model is linear in c); the
 // mixture's rules: two substances at least, concentrations below 100 % together.
 TEST(AqueousSolutions, MixtureRules) {

@@ -5,7 +5,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "TestTexts.h"
 #include "fluids/UserDatabase.h"
+#include "fluids/UserDatabaseDialog.h"
 #include "fluids/UserFileLocation.h"
 
 namespace velmora::fluids {
@@ -180,6 +182,62 @@ TEST_F(UserFiles, Location) {
   EXPECT_EQ(UserFileToRead(program, user, kUserFileName), user / kUserFileName);
   fs::permissions(program, fs::perms::owner_all);
   EXPECT_EQ(UserFileLocation(program, user, kUserFileName), user / kUserFileName);
+}
+
+}  // namespace
+}  // namespace velmora::fluids
+
+namespace velmora::fluids {
+namespace {
+
+// The hand-over as stored: metric into kg/m³, dynamic 10⁻⁶ kg/(m·s), mbar and °C; US into
+// lb./cu.ft., dynamic cP, psia and °F; a liquid leaves the gas fields.
+TEST(UserTakeOver, UnitsAgreeWithTheStoredValues) {
+  UserRecord gas;
+  gas.name = "Prozessgas";
+  gas.phase = 0;
+  gas.temperature = "20";
+  gas.pressure = "1013";
+  gas.density = "1,2";
+  gas.viscosity = "18";
+  MediumTakeOver metric = UserTakeOver(gas, false);
+  EXPECT_EQ(metric.description, "Prozessgas");
+  EXPECT_TRUE(metric.gas);
+  EXPECT_EQ(metric.densityUnit, 0);
+  EXPECT_EQ(metric.viscosityKind, 0);
+  EXPECT_EQ(metric.viscosityUnit, 0);
+  EXPECT_EQ(metric.gasData->pressureUnit, 1);  // mbar
+  EXPECT_EQ(metric.gasData->temperatureUnit, 0);
+  const MediumTakeOver us = UserTakeOver(gas, true);
+  EXPECT_EQ(us.densityUnit, 8);
+  EXPECT_EQ(us.viscosityKind, 0);  // cP is a dynamic viscosity
+  EXPECT_EQ(us.viscosityUnit, 5);
+  EXPECT_EQ(us.gasData->pressureUnit, 11);  // psia
+  EXPECT_EQ(us.gasData->temperatureUnit, 2);
+  gas.phase = 1;
+  EXPECT_FALSE(UserTakeOver(gas, false).gasData);
+}
+
+// What reading reports: the missing file with its warning, a damaged one with what was kept.
+TEST(UserTakeOver, LoadMessages) {
+  const text::TextStore& texts = testing_support::Texts('D');
+  UserFileRead read;
+  read.problem = UserFileProblem::Missing;
+  std::optional<text::Message> message = UserLoadMessage(texts, read, "/x/USER.DAT");
+  EXPECT_EQ(message->text,
+            "Die Datei der benutzerdefinierten Medien ist nicht vorhanden oder kann nicht gelesen werden; die "
+            "Datenbank ist leer: USER.DAT");
+  EXPECT_EQ(message->icon, text::MessageIcon::Exclamation);
+  read.problem = UserFileProblem::CutOff;
+  read.droppedBytes = 12;
+  read.nonNumeric = {2, 5};
+  message = UserLoadMessage(texts, read, "/x/USER.DAT");
+  EXPECT_NE(message->text.find(": 12\n"), std::string::npos) << message->text;
+  EXPECT_NE(message->text.find("2, 5"), std::string::npos) << message->text;
+  EXPECT_EQ(message->icon, text::MessageIcon::Information);
+  EXPECT_FALSE(UserLoadMessage(texts, UserFileRead{}, "/x/USER.DAT"));
+  EXPECT_EQ(PositionText(texts, 1, 3), "Datensatz 1 von 3");
+  EXPECT_EQ(UserFieldCaptions(texts, kUserEditBlock, true).pressure, "Druck psi:");
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ EstimateForm EstimateForm::Defaults(text::Edition edition) { return {edition == 
 SubstanceIdentity ShowSubstance(const SubstanceRecord& s, const text::TextStore& texts) {
   const text::Edition edition = texts.edition();
   SubstanceIdentity identity;
-  identity.cas = s.cas + " / " + s.refrigerantNumber;
+  identity.cas = s.refrigerantNumber.empty() ? s.cas : s.cas + " / " + s.refrigerantNumber;
   identity.name = s.name;
   identity.formula = s.formula;
   identity.meltingPoint = StoredCelsius(s.meltingPointText, s.Get(Constant::MeltingPoint), edition);

@@ -47,7 +47,7 @@ struct EstimateMixtureForm {
 
 // What the panel shows of a substance.
 struct SubstanceIdentity {
-  std::string cas;  // "7727-37-9 / R728"
+  std::string cas;  // "7727-37-9 / R728", or the CAS number alone
   std::string name;
   std::string formula;
   std::string meltingPoint;         // "-210,00 °C (= -346°F)"

@@ -113,6 +113,8 @@ void TBen_Daba_Dlg::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   media_->LoadOnce(this, Texts());
   ShowRecord();
+  // A message of the loading may have come before the window had its size.
+  adjustSize();
 }
 
 void TBen_Daba_Dlg::WriteBack() {

@@ -88,6 +88,8 @@ void TBen_Daba_Dlg2::showEvent(QShowEvent* event) {
   if (chosen_ < 0) chosen_ = 0;
   list_->setCurrentRow(list_->count() > 0 ? chosen_ : -1);
   ListBox1Click();
+  // A message of the loading may have come before the window had its size.
+  adjustSize();
 }
 
 void TBen_Daba_Dlg2::ListBox1Click() {

@@ -14,7 +14,7 @@
 namespace velmora::gui {
 namespace {
 
-constexpr int kListWidth = 320;
+constexpr int kListWidth = 430;  // the oils' long names whole
 
 }  // namespace
 
