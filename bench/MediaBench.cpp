@@ -12,9 +12,9 @@ namespace {
 using namespace velmora::fluids;
 
 // Benzene and propane as STBERE.STW holds them.
-SubstanceRecord Substance(long double M, long double tm, long double tb, long double Tc, long double pc,
-                          long double Vc, long double rhoR, long double TR, long double ZRA, long double omega, int type,
-                          long double A, long double B, long double C, long double Tmin, long double Tmax) {
+SubstanceRecord Substance(long double M, long double tm, long double tb, long double Tc, long double pc, long double Vc,
+                          long double rhoR, long double TR, long double ZRA, long double omega, int type, long double A,
+                          long double B, long double C, long double Tmin, long double Tmax) {
   SubstanceRecord s;
   const long double constants[kConstantCount] = {M, tm, tb, Tc, pc, Vc, rhoR, TR, ZRA, omega};
   for (int k = 0; k < kConstantCount; ++k) s.constants[k] = constants[k];
@@ -28,8 +28,8 @@ SubstanceRecord Substance(long double M, long double tm, long double tb, long do
 }
 const SubstanceRecord kBenzene = Substance(78.112L, 5.54L, 80.07L, 562.02L, 49.073L, 256.3L, 0.8774L, 293.15L, 0.2698L,
                                            0.211L, 6, 7.5117L, 294.68L, -2.794L, 278.68L, 545);
-const SubstanceRecord kPropane = Substance(44.096L, -187.75L, -42.11L, 369.89L, 42.512L, 200, 0.5812L, 231.04L,
-                                           0.2766L, 0.1521L, 5, -10.039732L, -339.83853L, 23.8L, 93, 203);
+const SubstanceRecord kPropane = Substance(44.096L, -187.75L, -42.11L, 369.89L, 42.512L, 200, 0.5812L, 231.04L, 0.2766L,
+                                           0.1521L, 5, -10.039732L, -339.83853L, 23.8L, 93, 203);
 
 void BM_BrineState(benchmark::State& state) {
   for (auto _ : state) {
