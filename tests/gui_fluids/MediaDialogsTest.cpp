@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -66,6 +67,9 @@ TEST_F(MediaDialogs, EveryMediumCommandIsEnabled) {
   for (const char* command : {"Stoffdatenabschtzen1", "WssrigeLsungenberechnen1", "Kuehlsolenberechnen",
                               "Wrmetrgerleberechnen1", "BenutzerdefinierteDatenbank1", "Stoffdatenbankbearbeiten1"}) {
     EXPECT_TRUE(Find<QAction>(command)->isEnabled()) << command;
+  }
+  for (const char* tool : {"ToolButton12", "ToolButton13", "ToolButton14"}) {
+    EXPECT_TRUE(Find<QToolButton>(tool)->isEnabled()) << tool;
   }
 }
 
