@@ -7,7 +7,7 @@ const char* const UsageText =
     "       velmora-calc batch [--no-checks] < requests.jsonl > results.jsonl\n"
     "       velmora-calc property water|saturation|air|humid-air|air-saturation KEY=VALUE ...\n"
     "       velmora-calc property gas|liquid|vapour-pressure NAME KEY=VALUE ...\n"
-    "       velmora-calc list gases|liquids|vapour-pressure\n"
+    "       velmora-calc list gases|liquids|vapour-pressure|brines|oils|aqueous|substances|user\n"
     "       velmora-calc property --batch < states.jsonl > properties.jsonl\n"
     "       velmora-calc curve FILE --from A --to B [--points N] [--unit U] [--us]\n"
     "                          [--format csv|json] [--pump Q1:H1,Q2:H2,...] [medium options]\n"
@@ -41,7 +41,7 @@ USAGE
                          the gases and liquids of the databases, vapour
                          pressures, as the property dialogs calculate them
                          (velmora-calc property --help)
-  velmora-calc list gases|liquids|vapour-pressure
+  velmora-calc list gases|liquids|vapour-pressure|brines|oils|aqueous|substances|user
                          the names of a property table, one a line
   velmora-calc parts ...
                          the standard-parts catalogues and the roughness and zeta

@@ -5,6 +5,9 @@
 #include <string_view>
 
 #include "PropertyDatabases.h"
+#include "fluids/BrineDialog.h"
+#include "fluids/UserDatabaseDialog.h"
+#include "fluids/UserFileLocation.h"
 
 namespace velmora::cli {
 namespace {
@@ -30,8 +33,33 @@ int RunListCommand(std::span<const char* const> arguments, const text::TextStore
     if (const auto* database = tables.Liquids(missing)) out = Names(database->liquids);
   } else if (table == "vapour-pressure") {
     if (const auto* database = tables.VapourPressures(missing)) out = Names(database->substances);
+  } else if (table == "brines") {
+    int number = 0;
+    for (const std::string& name : fluids::BrineNames(texts)) out += std::to_string(++number) + "\t" + name + "\n";
+  } else if (table == "oils") {
+    if (const auto* database = tables.Oils(missing)) out = Names(database->oils);
+  } else if (table == "aqueous") {
+    if (const auto* database = tables.Solutes(missing)) out = Names(database->solutes);
+  } else if (table == "substances") {
+    if (const auto* database = tables.Substances(missing)) out = Names(database->substances);
+  } else if (table == "user") {
+    const std::filesystem::path path =
+        fluids::UserFileToRead(programFolder, fluids::UserDataFolder(), fluids::kUserFileName);
+    const fluids::UserFileRead read = fluids::ReadUserFile(path);
+    const bool unread =
+        read.problem == fluids::UserFileProblem::Missing || read.problem == fluids::UserFileProblem::Unreadable;
+    if (const std::optional<text::Message> note = fluids::UserLoadMessage(texts, read, path)) {
+      if (unread) {
+        missing = note;
+      } else {
+        std::fprintf(stderr, "velmora-calc: %s\n", note->text.c_str());
+      }
+    }
+    out = Names(read.records);
   } else {
-    std::fprintf(stderr, "velmora-calc: list takes one table: gases, liquids or vapour-pressure\n");
+    std::fprintf(stderr,
+                 "velmora-calc: list takes one table: gases, liquids, vapour-pressure, brines, oils, aqueous, "
+                 "substances or user\n");
     return 2;
   }
   if (missing) {

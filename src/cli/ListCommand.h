@@ -5,8 +5,8 @@
 
 #include "text/TextStore.h"
 
-// velmora-calc list gases|liquids|vapour-pressure: the names of a property table, one a line, as
-// velmora-calc property gas|liquid|vapour-pressure takes them.
+// velmora-calc list gases|liquids|vapour-pressure|brines|oils|aqueous|substances|user: the names of
+// a property table, one a line, as velmora-calc property takes them (brines with their number N).
 namespace velmora::cli {
 
 // Returns the exit status: 0 listed, 1 the table cannot be read (its message on standard error) or

@@ -8,6 +8,7 @@
 
 #include "Batch.h"
 #include "JsonWriter.h"
+#include "PropertyMedia.h"
 #include "ResultLine.h"
 #include "fluids/AirDialogs.h"
 #include "fluids/AirStates.h"
@@ -201,6 +202,11 @@ bool AnswerProperty(const text::TextStore& texts, PropertyDatabases& tables, Pro
     case PropertyKind::Gas: refusal = Gas(texts, request, tables, members); break;
     case PropertyKind::Liquid: refusal = Liquid(texts, request, tables, members); break;
     case PropertyKind::VapourPressure: refusal = VapourPressure(texts, request, tables, members); break;
+    case PropertyKind::Brine: refusal = BrineProperty(texts, request, members); break;
+    case PropertyKind::Oil: refusal = OilProperty(texts, request, tables, members); break;
+    case PropertyKind::Aqueous: refusal = AqueousProperty(texts, request, tables, members); break;
+    case PropertyKind::Estimate: refusal = EstimateProperty(texts, request, tables, members); break;
+    case PropertyKind::User: refusal = UserProperty(texts, request, tables, members); break;
     case PropertyKind::None: break;
   }
   if (request.Failed()) {  // a name the table does not hold
@@ -245,7 +251,7 @@ int RunPropertyCommand(std::span<const char* const> arguments, const text::TextS
   if (arguments.empty()) {
     std::fprintf(stderr,
                  "velmora-calc: property needs a property: water, saturation, air, humid-air, air-saturation, gas, "
-                 "liquid, vapour-pressure\n");
+                 "liquid, vapour-pressure, brine, oil, aqueous, estimate, user\n");
     return kUsageError;
   }
   const auto scratch = std::make_unique<PropertyScratch>();
@@ -266,7 +272,9 @@ int RunPropertyCommand(std::span<const char* const> arguments, const text::TextS
 namespace velmora::cli {
 
 const char* const PropertyHelpText = R"(velmora-calc property - density and viscosity of water, steam, air, the
-gases and liquids of the databases, and vapour pressures
+gases and liquids of the databases, vapour pressures, brines, heat-transfer
+oils, aqueous solutions, estimates from substance constants and the
+user-defined media
 
 USAGE
   velmora-calc property water P=<bar abs> T=<°C> [id=...]
@@ -277,6 +285,11 @@ USAGE
   velmora-calc property gas NAME P=<bar abs> T=<°C> [id=...]
   velmora-calc property liquid NAME T=<°C> [id=...]
   velmora-calc property vapour-pressure NAME T=<°C> [id=...]
+  velmora-calc property brine N=<1...10> C=<mass %> T=<°C> [id=...]
+  velmora-calc property oil NAME T=<°C> [id=...]
+  velmora-calc property aqueous NAME=<mass %>[,NAME=<mass %>...] T=<°C> [id=...]
+  velmora-calc property estimate NAME[=<mass %>,NAME=<mass %>...] P=<bar abs> T=<°C>
+  velmora-calc property user NAME [id=...]
   velmora-calc property --batch < states.jsonl > properties.jsonl
   velmora-calc property --help
 
@@ -307,9 +320,28 @@ those of the program's property dialogs:
   vapour-pressure vapour pressure and liquid density (Rackett) of a
                   substance of DADRU.DAD at T = t + 273.15 K, within the
                   temperatures its dialog offers
+  brine           a secondary refrigerant by Melinder's polynomials (IIR);
+                  N is its place in velmora-calc list brines (1 ethylene
+                  glycol ... 10 sodium chloride), C its concentration within
+                  the brine's range, T above its freezing point and at most
+                  its highest temperature
+  oil             a heat-transfer oil of WT.STW at T rounded to a whole
+                  degree, 0 ... 300 °C
+  aqueous         a solution of up to four solutes of WAESSRIG.STW in water
+                  (IF97), 0 ... 200 °C, each concentration 0 ... < 100 mass %,
+                  together below 100
+  estimate        a substance of STBERE.STW, or a mixture of up to four with
+                  their mass fractions in % (adding up to 100), estimated from
+                  its constants; 0.1 <= P <= 1000 bar, T above the melting
+                  point
+  user            a medium of the user-defined database USER.DAT (beside the
+                  program, or in ~/.local/share/Velmora when the program folder
+                  may not be written): its texts as stored, in the units of the
+                  database's unit setting
   NAME is an entry of the table as velmora-calc list gases|liquids|
-  vapour-pressure prints it (one shell word: quote names with blanks; the
-  case of letters does not matter).
+  vapour-pressure|oils|aqueous|substances|user prints it (one shell word:
+  quote names with blanks; the case of letters does not matter). In a list
+  NAME=value,... a value ends at the next comma; names may hold commas.
 
 OUTPUT (one JSON object per line; numbers with 18 significant digits)
   id                 as given (only when given)
@@ -334,6 +366,17 @@ OUTPUT (one JSON object per line; numbers with 18 significant digits)
                      above the critical pressure
   state              gas: the word for gaseous or liquid
   vapour_pressure    vapour-pressure: bar
+  freezing_point     brine: °C
+  temperature        oil: the whole degree used, °C
+  viscosity_method   estimate: "correlation" (stored), "estimate"
+                     (Przezdziecki-Sridhar, an approximation) or "gas"
+  boiling_point      estimate: the boiling point at P, °C; null at or above
+                     the critical pressure (a mixture: none below its
+                     pseudo-critical temperature)
+  pseudo_critical_temperature  estimate of a mixture: °C
+  user               state, density, dynamic_viscosity, temperature,
+                     pressure and remarks are the stored texts
+  An oil without viscosity data has dynamic_viscosity null.
   Solid air has density, specific_volume and dynamic_viscosity null.
 
 REFUSED STATES AND ERRORS
@@ -351,6 +394,8 @@ BATCH MODE
     {"id": 1, "property": "water", "P": 1.013, "T": 20}
     {"id": 2, "property": "humid-air", "P": 1.013, "T": 20, "RH": 50}
     {"id": 3, "property": "gas", "name": "Nitrogen", "P": 10, "T": 35}
+    {"id": 4, "property": "brine", "N": 1, "C": 30, "T": 0}
+    {"id": 5, "property": "aqueous", "name": "Sodium chloride=10", "T": 20}
   and writes one answer line per input line, in the same order, the id
   echoed. Lines longer than 64 KiB, empty and malformed lines get an error
   line, and the batch goes on.

@@ -2,8 +2,11 @@
 
 #include <cstdio>
 
+#include "fluids/AqueousDialog.h"
+#include "fluids/EstimationDialog.h"
 #include "fluids/GasDialog.h"
 #include "fluids/LiquidDialog.h"
+#include "fluids/OilDialog.h"
 #include "fluids/VapourPressureDialog.h"
 
 namespace velmora::cli {
@@ -44,6 +47,24 @@ const fluids::VapourPressureDatabase* PropertyDatabases::VapourPressures(std::op
   return Read(
       vapourPressures_.read, vapourPressures_.database, [this] { return fluids::LoadVapourPressureDatabase(folder_); },
       texts_, fluids::kVapourPressureBlock, fluids::kVapourPressureFileName, missing);
+}
+
+const fluids::OilDatabase* PropertyDatabases::Oils(std::optional<text::Message>& missing) {
+  return Read(
+      oils_.read, oils_.database, [this] { return fluids::LoadOilDatabase(folder_); }, texts_, fluids::kOilBlock,
+      fluids::kOilFileName, missing);
+}
+
+const fluids::AqueousDatabase* PropertyDatabases::Solutes(std::optional<text::Message>& missing) {
+  return Read(
+      solutes_.read, solutes_.database, [this] { return fluids::LoadAqueousDatabase(folder_); }, texts_,
+      fluids::kAqueousBlock, fluids::kAqueousFileName, missing);
+}
+
+const fluids::SubstanceDatabase* PropertyDatabases::Substances(std::optional<text::Message>& missing) {
+  return Read(
+      substances_.read, substances_.database, [this] { return fluids::LoadSubstanceDatabase(folder_); }, texts_,
+      fluids::kEstimateBlock, fluids::kSubstanceFileName, missing);
 }
 
 }  // namespace velmora::cli

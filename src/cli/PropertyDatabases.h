@@ -5,8 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "fluids/AqueousSolution.h"
 #include "fluids/GasDatabase.h"
+#include "fluids/HeatTransferOil.h"
 #include "fluids/LiquidDatabase.h"
+#include "fluids/SubstanceDatabase.h"
 #include "fluids/VapourPressure.h"
 #include "text/Message.h"
 #include "text/TextStore.h"
@@ -24,6 +27,10 @@ class PropertyDatabases {
   const fluids::GasDatabase* Gases(std::optional<text::Message>& missing);
   const fluids::LiquidDatabase* Liquids(std::optional<text::Message>& missing);
   const fluids::VapourPressureDatabase* VapourPressures(std::optional<text::Message>& missing);
+  const fluids::OilDatabase* Oils(std::optional<text::Message>& missing);
+  const fluids::AqueousDatabase* Solutes(std::optional<text::Message>& missing);
+  const fluids::SubstanceDatabase* Substances(std::optional<text::Message>& missing);
+  const std::filesystem::path& Folder() const { return folder_; }
 
  private:
   template <typename Database>
@@ -37,6 +44,9 @@ class PropertyDatabases {
   Slot<fluids::GasDatabase> gases_;
   Slot<fluids::LiquidDatabase> liquids_;
   Slot<fluids::VapourPressureDatabase> vapourPressures_;
+  Slot<fluids::OilDatabase> oils_;
+  Slot<fluids::AqueousDatabase> solutes_;
+  Slot<fluids::SubstanceDatabase> substances_;
 };
 
 // The entry of a table by its name, ASCII letters compared without case; nullptr when absent.

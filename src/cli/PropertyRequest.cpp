@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
 namespace velmora::cli {
 namespace {
@@ -12,10 +14,19 @@ struct Named {
   std::string_view name;
   PropertyKind kind;
 };
-constexpr Named kKinds[] = {
-    {"water", PropertyKind::Water},        {"saturation", PropertyKind::Saturation},         {"air", PropertyKind::Air},
-    {"humid-air", PropertyKind::HumidAir}, {"air-saturation", PropertyKind::AirSaturation},  {"gas", PropertyKind::Gas},
-    {"liquid", PropertyKind::Liquid},      {"vapour-pressure", PropertyKind::VapourPressure}};
+constexpr Named kKinds[] = {{"water", PropertyKind::Water},
+                            {"saturation", PropertyKind::Saturation},
+                            {"air", PropertyKind::Air},
+                            {"humid-air", PropertyKind::HumidAir},
+                            {"air-saturation", PropertyKind::AirSaturation},
+                            {"gas", PropertyKind::Gas},
+                            {"liquid", PropertyKind::Liquid},
+                            {"vapour-pressure", PropertyKind::VapourPressure},
+                            {"brine", PropertyKind::Brine},
+                            {"oil", PropertyKind::Oil},
+                            {"aqueous", PropertyKind::Aqueous},
+                            {"estimate", PropertyKind::Estimate},
+                            {"user", PropertyKind::User}};
 
 constexpr std::size_t kMaxNumberText = 100;
 
@@ -30,6 +41,8 @@ std::optional<long double>* ValueSlot(PropertyRequest& request, std::string_view
   if (key == "T") return &request.T;
   if (key == "RH") return &request.RH;
   if (key == "X") return &request.X;
+  if (key == "N") return &request.N;
+  if (key == "C") return &request.C;
   return nullptr;
 }
 
@@ -79,42 +92,67 @@ void Finish(PropertyRequest& request) {
     if (value) Fail(request, "%s: not a value of this property", key);
   };
   if (request.kind == PropertyKind::None) return Fail(request, "unknown property");
-  const bool database = request.kind == PropertyKind::Gas || request.kind == PropertyKind::Liquid ||
-                        request.kind == PropertyKind::VapourPressure;
+  const bool database = NamesEntry(request.kind);
   if (database && !request.HasName()) return Fail(request, "missing name");
   if (!database && request.HasName()) return Fail(request, "name: not a value of this property");
+  const auto only = [&](std::initializer_list<const char*> keys) {
+    const std::pair<const char*, const std::optional<long double>*> all[] = {{"P", &request.P},   {"T", &request.T},
+                                                                             {"RH", &request.RH}, {"X", &request.X},
+                                                                             {"N", &request.N},   {"C", &request.C}};
+    for (const auto& [key, value] : all) {
+      bool wanted = false;
+      for (const char* k : keys) wanted = wanted || std::strcmp(k, key) == 0;
+      if (wanted) {
+        need(*value, key);
+      } else {
+        refuse(*value, key);
+      }
+    }
+  };
   switch (request.kind) {
     case PropertyKind::None: return Fail(request, "unknown property");
+    case PropertyKind::Brine: return only({"N", "C", "T"});
+    case PropertyKind::Oil:
+    case PropertyKind::Aqueous: return only({"T"});
+    case PropertyKind::Estimate: return only({"P", "T"});
+    case PropertyKind::User: return only({});
     case PropertyKind::Gas:
     case PropertyKind::Water:
-    case PropertyKind::Air:
-      need(request.P, "P");
-      need(request.T, "T");
-      refuse(request.RH, "RH");
-      refuse(request.X, "X");
-      return;
+    case PropertyKind::Air: return only({"P", "T"});
     case PropertyKind::Saturation:
       if (request.P.has_value() == request.T.has_value()) Fail(request, "give either T or P");
       refuse(request.RH, "RH");
       refuse(request.X, "X");
+      refuse(request.N, "N");
+      refuse(request.C, "C");
       return;
     case PropertyKind::HumidAir:
       need(request.P, "P");
       need(request.T, "T");
       if (request.RH.has_value() == request.X.has_value()) Fail(request, "give either RH or X");
+      refuse(request.N, "N");
+      refuse(request.C, "C");
       return;
     case PropertyKind::AirSaturation:
     case PropertyKind::Liquid:
-    case PropertyKind::VapourPressure:
-      need(request.T, "T");
-      refuse(request.P, "P");
-      refuse(request.RH, "RH");
-      refuse(request.X, "X");
-      return;
+    case PropertyKind::VapourPressure: return only({"T"});
   }
 }
 
 }  // namespace
+
+bool NamesEntry(PropertyKind kind) {
+  switch (kind) {
+    case PropertyKind::Gas:
+    case PropertyKind::Liquid:
+    case PropertyKind::VapourPressure:
+    case PropertyKind::Oil:
+    case PropertyKind::Aqueous:
+    case PropertyKind::Estimate:
+    case PropertyKind::User: return true;
+    default: return false;
+  }
+}
 
 PropertyKind PropertyKindNamed(std::string_view name) {
   for (const Named& named : kKinds) {
@@ -169,9 +207,15 @@ void PropertyRequestFromArguments(std::string_view property, std::span<const cha
   for (const char* argument : arguments) {
     const std::string_view text(argument);
     const std::size_t equals = text.find('=');
-    const bool database = request.kind == PropertyKind::Gas || request.kind == PropertyKind::Liquid ||
-                          request.kind == PropertyKind::VapourPressure;
+    const bool database = NamesEntry(request.kind);
     if (equals == std::string_view::npos && database && !request.HasName()) {
+      SetName(request, text);
+      continue;
+    }
+    // The list NAME=value,… of a solution or a mixture: its first key is no key of the request.
+    const bool list = request.kind == PropertyKind::Aqueous || request.kind == PropertyKind::Estimate;
+    if (list && equals != std::string_view::npos && !request.HasName() && text.substr(0, equals) != "id" &&
+        text.substr(0, equals) != "name" && ValueSlot(request, text.substr(0, equals)) == nullptr) {
       SetName(request, text);
       continue;
     }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -175,7 +177,82 @@ TEST(ListCommand, NamesOfEachTable) {
   const std::string liquids = list("liquids").out;
   EXPECT_EQ(std::count(liquids.begin(), liquids.end(), '\n'), 46);
   EXPECT_EQ(list("vapour-pressure").out.rfind("Water\nMethanol\n", 0), 0u);
-  EXPECT_EQ(list("brines").status, 2);
+  EXPECT_EQ(list("pipes").status, 2);
+  const std::string oils = list("oils").out;
+  EXPECT_EQ(std::count(oils.begin(), oils.end(), '\n'), 11);
+  const std::string solutes = list("aqueous").out;
+  EXPECT_EQ(std::count(solutes.begin(), solutes.end(), '\n'), 29);
+  const std::string substances = list("substances").out;
+  EXPECT_EQ(std::count(substances.begin(), substances.end(), '\n'), 148);
+  EXPECT_EQ(list("brines").out.rfind("1\tEthylenglykol / Wasser\n2\tPropylenglykol / Wasser\n", 0), 0u);
 }
 
 }  // namespace
+
+// Brines, oils, solutions and estimates with the dialogs' rules and messages; their lists.
+TEST(PropertyCommand, BrineOilSolutionAndEstimate) {
+  // Ethylene glycol at its mean concentration and temperature: c₀ of each fit.
+  EXPECT_EQ(Property("brine N=1 C=38.1615 T=6.3333").out,
+            "{\"density\":1056,\"dynamic_viscosity\":4275.92306192805407,\"freezing_point\":-21.96}\n");
+  const Outcome salt = Property("brine N=10 C=23.5 T=0");
+  EXPECT_EQ(salt.status, 1);
+  EXPECT_EQ(salt.err, "Die Konzentration liegt außerhalb des Bereichs dieser Kühlsole.\n");
+  EXPECT_EQ(Property("brine N=11 C=10 T=0").out, "{\"error\":\"N: a brine 1 ... 10 (velmora-calc list brines)\"}\n");
+  EXPECT_EQ(Property("brine N=1 T=0").out, "{\"error\":\"missing C\"}\n");
+  // 150.4 °C is calculated at 150 °C.
+  EXPECT_EQ(Property("oil 'Diphenyl/diphenyl-oxide eutectic' T=150.4").out.rfind("{\"temperature\":150,", 0), 0u);
+  EXPECT_EQ(Property("oil 'Diphenyl/diphenyl-oxide eutectic' T=300.6").status, 1);
+  EXPECT_EQ(Property("aqueous 'Sodium chloride=5,Sodium chloride=5' T=20").out,
+            Property("aqueous 'Sodium chloride=10' T=20").out);
+  EXPECT_EQ(Property("aqueous 'Sodium chloride=60,Potassium chloride=40' T=20").err,
+            "Die Konzentrationen der Mischung müssen zusammen unter 100 Massen-% liegen.\n");
+  EXPECT_EQ(Property("aqueous Salt=10 T=20").out, "{\"error\":\"unknown solute \\\"Salt\\\" (velmora-calc list)\"}\n");
+  const Outcome benzene = Property("estimate Benzene P=1 T=25 id=b");
+  EXPECT_EQ(benzene.out.rfind("{\"id\":\"b\",\"state\":\"flüssig\",\"density\":872.5", 0), 0u) << benzene.out;
+  EXPECT_NE(benzene.out.find("\"viscosity_method\":\"correlation\""), std::string::npos);
+  // Names may hold commas; a mixture that never boils below its pseudo-critical temperature.
+  EXPECT_EQ(Property("estimate '1,1,1,2-Tetrafluoroethane=50,Propane=50' P=1 T=20").status, 0);
+  const Outcome hydrogen = Property("estimate Hydrogen=99,Methane=1 P=900 T=20");
+  EXPECT_EQ(hydrogen.status, 0);
+  EXPECT_NE(hydrogen.out.find("\"boiling_point\":null"), std::string::npos) << hydrogen.out;
+  EXPECT_EQ(Property("estimate 'Benzene=60,Toluene=39.9' P=1 T=25").err,
+            "Die Anteile der Mischung müssen zusammen 100 % ergeben.\n");
+}
+
+TEST(PropertyCommand, BatchAndListsOfTheNewTables) {
+  const std::string input = ::testing::TempDir() + "velmora_property_media.jsonl";
+  std::ofstream(input) << R"({"id":1,"property":"brine","N":1,"C":38.1615,"T":6.3333})"
+                       << "\n"
+                       << R"({"id":2,"property":"aqueous","name":"Sodium chloride=10","T":20})"
+                       << "\n";
+  const Outcome r = Property("--batch <'" + input + "'");
+  std::remove(input.c_str());
+  EXPECT_EQ(r.out.rfind("{\"id\":1,\"density\":1056,", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("\n{\"id\":2,\"density\":1070.6"), std::string::npos) << r.out;
+  FILE* pipe = ::popen("'" VELMORA_CALC_PATH "' list brines", "r");
+  char line[200] = {};
+  ASSERT_NE(std::fgets(line, sizeof line, pipe), nullptr);
+  EXPECT_STREQ(line, "1\tEthylenglykol / Wasser\n");
+  ::pclose(pipe);
+}
+
+// The user-defined media as stored, from the user's data folder.
+TEST(PropertyCommand, UserMedium) {
+  const std::string data = ::testing::TempDir() + "velmora_user_data";
+  std::filesystem::create_directories(data + "/Velmora");
+  std::string record(1537, '\0');
+  record[0] = 3;
+  record.replace(1, 3, "\xD6l1");  // "Öl1" in Windows-1252
+  record[256] = 1;
+  record[769] = 3;
+  record.replace(770, 3, "870");
+  std::ofstream(data + "/Velmora/USER.DAT", std::ios::binary) << record;
+  ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+  EXPECT_EQ(Property("user ÖL1").out,  // ASCII letters without case
+            "{\"state\":\"flüssig\",\"density\":\"870\",\"dynamic_viscosity\":\"\",\"temperature\":\"\","
+            "\"pressure\":\"\",\"remarks\":\"\"}\n");
+  EXPECT_EQ(Property("user Wasser").status, 2);
+  std::filesystem::remove_all(data);
+  EXPECT_EQ(Property("user Öl1").status, 1);  // no file: refused with the file-missing text
+  ::unsetenv("XDG_DATA_HOME");
+}

@@ -26,6 +26,15 @@ void WriteTakeOver(const MediumTakeOver& takeOver, mainform::MainForm& form) {
   form.viscosityUnit = takeOver.viscosityUnit;
 }
 
+MediumTakeOver LiquidTakeOver(std::string description, std::string density, std::string viscosity, bool us) {
+  MediumTakeOver takeOver;
+  takeOver.description = std::move(description);
+  takeOver.density = std::move(density);
+  takeOver.viscosity = std::move(viscosity);
+  takeOver.SetUnits(us);
+  return takeOver;
+}
+
 std::string StateDescription(const std::string& name, const std::string& first, std::string_view firstUnit,
                              const std::string& second, std::string_view secondUnit) {
   std::string description = name + " (" + first + " ";

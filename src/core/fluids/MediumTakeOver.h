@@ -47,6 +47,10 @@ inline constexpr int kTemperatureUnitFahrenheit = 2;  // "degF"
 // temperatures with their units. Everything else stays.
 void WriteTakeOver(const MediumTakeOver& takeOver, mainform::MainForm& form);
 
+// A liquid hand-over of the correlation dialogs: description, the density and viscosity texts as
+// shown, the units of the display (metric or US); the gas fields stay.
+MediumTakeOver LiquidTakeOver(std::string description, std::string density, std::string viscosity, bool us);
+
 // name " (" first " " its unit ", " second " " its unit ")", the description of most take-overs.
 std::string StateDescription(const std::string& name, const std::string& first, std::string_view firstUnit,
                              const std::string& second = {}, std::string_view secondUnit = {});

@@ -14,20 +14,30 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "calculators/CalculatorWindows.h"
 #include "catalogue/ElementLayout.h"
 #include "coefficients/CoefficientCommands.h"
 #include "curve/CurveCommand.h"
 #include "elements/TBtnBottomDlg.h"
+#include "fluids/TBen_Daba_Dlg.h"
+#include "fluids/TBen_Daba_Dlg2.h"
 #include "fluids/TGaswarnungDlg.h"
 #include "fluids/TIAPWSDlg.h"
+#include "fluids/TKuehlsolen.h"
 #include "fluids/TLuftDialog.h"
 #include "fluids/TLuftSattDlg.h"
 #include "fluids/TLuft_feuchtDlg.h"
 #include "fluids/TMedienDialog.h"
 #include "fluids/TSattdampfDialog.h"
+#include "fluids/TStoffdaten_berechnenDlg.h"
 #include "fluids/TStoffwerteGaseNeu.h"
+#include "fluids/TWaermetraegerDlg.h"
+#include "fluids/TWaessrigeLsgDlg.h"
+#include "fluids/UserDatabase.h"
+#include "fluids/UserFileLocation.h"
+#include "fluids/UserMedia.h"
 #include "hydraulics/CalculateElement.h"
 #include "main/AdditionalPanel.h"
 #include "main/ElementPanel.h"
@@ -174,6 +184,14 @@ void TMyWindow::ConnectCommands() {
   on("Bgen1", catalogue(parts::PartKind::Bend));
   on("ReduzierungenErweiterungen1", catalogue(parts::PartKind::Reducer));
   on("T1", catalogue(parts::PartKind::Tee));
+  on("Kuehlsolenberechnen", [this] { OpenPropertyDialog(brineDialog_); });
+  on("Wrmetrgerleberechnen1", [this] { OpenPropertyDialog(oilDialog_, programFolder_); });
+  on("WssrigeLsungenberechnen1", [this] { OpenPropertyDialog(aqueousDialog_, programFolder_); });
+  on("Stoffdatenabschtzen1", [this] { OpenPropertyDialog(estimateDialog_, programFolder_); });
+  on("BenutzerdefinierteDatenbank1",
+     [this] { OpenPropertyDialog(userChoiceDialog_, UserMediaStore(), &settings_.userDatabaseUnits); });
+  on("Stoffdatenbankbearbeiten1",
+     [this] { OpenPropertyDialog(userEditDialog_, UserMediaStore(), &settings_.userDatabaseUnits); });
   on("Info1", [this] {
     QMessageBox::about(this, commands_["Info1"].text().remove('&'),
                        QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));
@@ -436,6 +454,20 @@ void TMyWindow::OpenPropertyDialog(Dialog*& dialog, const Arguments&... argument
   }
   dialog->Present(settings_.display.us);
   dialog->exec();
+}
+
+UserMedia* TMyWindow::UserMediaStore() {
+  if (userMedia_) return userMedia_.get();
+  if (!userMediaFolder_.isEmpty()) {
+    const std::filesystem::path file = std::filesystem::path(ToStdString(userMediaFolder_)) / fluids::kUserFileName;
+    userMedia_ = std::make_unique<UserMedia>(file, file);
+  } else {
+    const std::filesystem::path program = ToStdString(programFolder_);
+    const std::filesystem::path user = fluids::UserDataFolder();
+    userMedia_ = std::make_unique<UserMedia>(fluids::UserFileToRead(program, user, fluids::kUserFileName),
+                                             fluids::UserFileLocation(program, user, fluids::kUserFileName));
+  }
+  return userMedia_.get();
 }
 
 void TMyWindow::ApplyMediumTakeOver(const fluids::MediumTakeOver& takeOver) {

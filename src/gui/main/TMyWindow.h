@@ -42,6 +42,13 @@ class TableChangeCommands;
 class TKurzAnzeige;
 class TSeiteEinrichtenDlg;
 class TStoffwerteGaseNeu;
+class TKuehlsolen;
+class TWaermetraegerDlg;
+class TWaessrigeLsgDlg;
+class TStoffdaten_berechnenDlg;
+class TBen_Daba_Dlg;
+class TBen_Daba_Dlg2;
+class UserMedia;
 
 // The main input window: the chosen element with its dimensions, the medium and the gas data,
 // and every command of the program. It shows the project of its ProjectSession and mirrors its
@@ -111,6 +118,8 @@ class TMyWindow : public QMainWindow {
   const settings::StoredSettings& Settings() const { return settings_; }
   // Tests keep their settings in a folder of their own.
   void SetSettingsFile(QString path) { settingsFile_ = std::move(path); }
+  // Tests keep USER.DAT in a folder of their own (set before the user database is first used).
+  void SetUserMediaFolder(QString folder) { userMediaFolder_ = std::move(folder); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -136,6 +145,8 @@ class TMyWindow : public QMainWindow {
   template <typename Dialog, typename... Arguments>
   void OpenPropertyDialog(Dialog*& dialog, const Arguments&... arguments);
   void OpenCurve();
+  // The user-defined media both user-database dialogs share, made on first use.
+  UserMedia* UserMediaStore();
 
   // Project: every command runs on the session, then the windows show the project as it is now.
   std::unique_ptr<project::ProjectDialogs> MakeProjectDialogs();
@@ -182,6 +193,14 @@ class TMyWindow : public QMainWindow {
   TMedienDialog* liquidDialog_ = nullptr;
   CoefficientCommands* coefficients_ = nullptr;  // the zeta and roughness databases
   PartsCatalogues* parts_ = nullptr;
+  TKuehlsolen* brineDialog_ = nullptr;
+  TWaermetraegerDlg* oilDialog_ = nullptr;
+  TWaessrigeLsgDlg* aqueousDialog_ = nullptr;
+  TStoffdaten_berechnenDlg* estimateDialog_ = nullptr;
+  TBen_Daba_Dlg* userEditDialog_ = nullptr;
+  TBen_Daba_Dlg2* userChoiceDialog_ = nullptr;
+  std::unique_ptr<UserMedia> userMedia_;
+  QString userMediaFolder_;  // empty: USER.DAT where UserFileLocation puts it
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
