@@ -24,6 +24,7 @@ class AdditionalPanel;
 class CurveCommand;
 class CalculatorWindows;
 class ElementPanel;
+class HelpCommands;
 class MediumPanel;
 class TAusgabe_Fenster;
 class TBtnBottomDlg;
@@ -69,6 +70,7 @@ class TMyWindow : public QMainWindow {
   // The curve command: its range dialog and curve window.
   CurveCommand* Curve() const { return curve_; }
   TableChangeCommands* TableChange() const { return tableChange_; }
+  HelpCommands* Help() const { return help_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
   std::optional<QString> ProjectPath() const;
@@ -166,6 +168,7 @@ class TMyWindow : public QMainWindow {
   TKurzAnzeige* shortDisplay_ = nullptr;
   TSeiteEinrichtenDlg* pageSetup_ = nullptr;
   CalculatorWindows* calculators_ = nullptr;  // the calculator dialogs, each made on first use
+  HelpCommands* help_ = nullptr;              // the manual, the about box, the upgrade commands
   settings::StoredSettings settings_;
   QString settingsFile_;
 };
