@@ -14,9 +14,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "help/HelpTopics.h"
 #include "tablechange/DialogTexts.h"
 #include "text/GlobalTexts.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 #include "units/UnitLists.h"
 
@@ -129,6 +131,7 @@ TTabelleAendern::TTabelleAendern(const text::TextStore& texts, results::ResultsT
   layout->addWidget(summary_);
   layout->addWidget(note);
   layout->addWidget(sizes);
+  InstallHelp(*this, texts, help::topic::kTableChange, buttons);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
