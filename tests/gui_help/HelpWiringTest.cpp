@@ -40,7 +40,8 @@ TEST_F(HelpWiring, EveryWindowWithHelpOpensAnExistingPage) {
     ++windows;
     EXPECT_TRUE(book.Resolves(page.toStdString())) << widget->objectName().toStdString() << ": " << page.toStdString();
   }
-  EXPECT_GE(windows, 6);  // the windows made at start: results, selection, gas notes, settings, short display, page setup
+  EXPECT_GE(windows,
+            6);  // the windows made at start: results, selection, gas notes, settings, short display, page setup
 }
 
 TEST_F(HelpWiring, F1AndTheHelpButtonOfADialogOpenItsPageOverTheModalDialog) {
