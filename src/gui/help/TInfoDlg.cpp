@@ -1,6 +1,9 @@
 #include "help/TInfoDlg.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -28,13 +31,24 @@ TInfoDlg::TInfoDlg(const text::TextStore& texts, const BuildInfo& build, QWidget
   const auto text = [&texts](const char* key) { return ToQString(texts.FormText(kBlock, key)); };
   setWindowTitle(text("Caption"));
   auto* layout = new QVBoxLayout(this);
+  auto* head = new QHBoxLayout;
+  const QIcon icon = QApplication::windowIcon();
+  if (!icon.isNull()) {
+    QLabel* picture = Label(this, "ProgramIcon", QString());
+    picture->setPixmap(icon.pixmap(64, 64));
+    head->addWidget(picture);
+  }
+  auto* title = new QVBoxLayout;
   QLabel* product = Label(this, "ProductName", "Velmora");
   QFont big = product->font();
   big.setPointSizeF(big.pointSizeF() * 1.8);
   big.setBold(true);
   product->setFont(big);
-  layout->addWidget(product);
-  layout->addWidget(Label(this, "Comments", text("Description")));
+  title->addWidget(product);
+  title->addWidget(Label(this, "Comments", text("Description")));
+  head->addLayout(title, 1);
+  layout->addLayout(head);
+  layout->addSpacing(8);
 
   auto* facts = new QFormLayout;
   facts->addRow(text("VersionLabel"), Label(this, "Version", build.version));
@@ -42,6 +56,7 @@ TInfoDlg::TInfoDlg(const text::TextStore& texts, const BuildInfo& build, QWidget
   facts->addRow(text("BuildDateLabel"), Label(this, "BuildDate", build.buildDate));
   layout->addLayout(facts);
 
+  layout->addSpacing(8);
   layout->addWidget(Label(this, "LicencesCaption", "<b>" + text("LicencesLabel") + "</b>"));
   QLabel* licences = Label(this, "Licences", text("Licences").arg(QString::fromLatin1(qVersion())));
   licences->setWordWrap(true);

@@ -15,12 +15,14 @@ namespace velmora::gui {
 namespace {
 
 constexpr const char* kBlock = "UpgradeDlg";
+constexpr int kTextWidth = 460;  // wrapped texts get this width and the height it needs
 
 QLabel* Label(QWidget* parent, const char* name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setWordWrap(true);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  label->setMinimumWidth(kTextWidth);
   return label;
 }
 
@@ -39,7 +41,9 @@ TUpgradeDlg::TUpgradeDlg(const text::TextStore& texts, QString programVersion, Q
   offered_ = Label(this, "AngeboteneVersion");
   facts->addRow(Text("InstalledLabel"), installed_);
   facts->addRow(Text("CandidateLabel"), offered_);
+  layout->addSpacing(6);
   layout->addLayout(facts);
+  layout->addSpacing(6);
   how_ = Label(this, "Anleitung");
   layout->addWidget(how_);
   checkAtStart_ = new QCheckBox(Text("CheckAtStart"), this);
@@ -54,7 +58,7 @@ TUpgradeDlg::TUpgradeDlg(const text::TextStore& texts, QString programVersion, Q
   InstallHelp(*this, texts_, help::topic::kUpgrades, buttons);
   layout->addLayout(buttons);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  setMinimumWidth(520);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QString TUpgradeDlg::Text(const char* key) const { return ToQString(texts_.FormText(kBlock, key)); }
