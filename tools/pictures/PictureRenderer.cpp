@@ -25,19 +25,17 @@ void CollectSvgComplaints(QtMsgType type, const QMessageLogContext& context, con
   if (gPreviousHandler != nullptr) gPreviousHandler(type, context, message);
 }
 
-bool IsBlank(const QImage& image) {
-  const QRgb white = qRgb(255, 255, 255);
+bool IsBlank(const QImage& image, QRgb background) {
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
-      if (image.pixel(x, y) != white) return false;
+      if (image.pixel(x, y) != background) return false;
     }
   }
   return true;
 }
 
-}  // namespace
-
-QString RenderPicture(const QString& svgPath, const QString& bmpPath) {
+// Draws the SVG on `image` (filled with its background first) and writes it in `format`.
+QString Render(const QString& svgPath, const QString& outPath, QImage image, QRgb background, const char* format) {
   const QFileInfo source(svgPath);
   if (!source.isFile() || !source.isReadable()) return svgPath + ": cannot read the file";
 
@@ -53,24 +51,34 @@ QString RenderPicture(const QString& svgPath, const QString& bmpPath) {
     return svgPath + ": uses SVG features the renderer cannot draw: " + complaints.join(QLatin1String("; "));
   }
 
-  QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB888);
-  image.fill(Qt::white);
+  image.fill(background);
   {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    renderer.render(&painter, QRectF(0, 0, kPictureWidth, kPictureHeight));
+    renderer.render(&painter, QRectF(0, 0, image.width(), image.height()));
   }
-  if (IsBlank(image)) return svgPath + ": the drawing renders as an empty picture";
+  if (IsBlank(image, background)) return svgPath + ": the drawing renders as an empty picture";
 
-  QSaveFile target(bmpPath);
-  if (!target.open(QIODevice::WriteOnly)) return bmpPath + ": cannot write: " + target.errorString();
-  if (!image.save(&target, "BMP")) {
+  QSaveFile target(outPath);
+  if (!target.open(QIODevice::WriteOnly)) return outPath + ": cannot write: " + target.errorString();
+  if (!image.save(&target, format)) {
     target.cancelWriting();
-    return bmpPath + ": cannot encode the bitmap";
+    return outPath + ": cannot encode the picture";
   }
-  if (!target.commit()) return bmpPath + ": cannot write: " + target.errorString();
+  if (!target.commit()) return outPath + ": cannot write: " + target.errorString();
   return {};
+}
+
+}  // namespace
+
+QString RenderPicture(const QString& svgPath, const QString& bmpPath) {
+  return Render(svgPath, bmpPath, QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB888), qRgb(255, 255, 255),
+                "BMP");
+}
+
+QString RenderPng(const QString& svgPath, const QString& pngPath, QSize size) {
+  return Render(svgPath, pngPath, QImage(size, QImage::Format_ARGB32), qRgba(0, 0, 0, 0), "PNG");
 }
 
 }  // namespace velmora::tools

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace velmora::text {
 
 // The language letter of an installation: 'D' German, 'E' English, 'F' French, 'H' Dutch.
@@ -19,6 +21,12 @@ constexpr int EditionIndex(Edition edition) {
 }
 
 constexpr bool IsEdition(Edition edition) { return EditionIndex(edition) >= 0; }
+
+// The ISO 639-1 code of the edition's language: "de", "en", "fr", "nl"; empty for any other letter.
+constexpr std::string_view LanguageCode(Edition edition) {
+  constexpr std::string_view kCodes[] = {"de", "en", "fr", "nl"};
+  return IsEdition(edition) ? kCodes[static_cast<unsigned>(EditionIndex(edition))] : std::string_view();
+}
 
 // English writes a decimal point, the other editions a decimal comma.
 constexpr char DecimalSeparator(Edition edition) { return edition == 'E' ? '.' : ','; }

@@ -11,6 +11,7 @@ inline constexpr int kSaveQuestionCaption = 8;  // caption.saveQuestion
 inline constexpr int kLiquidWord = 53;          // word.liquid: phase after the medium ("flü.")
 inline constexpr int kGasWord = 63;             // word.gas ("gasf.")
 inline constexpr int kDegreeWord = 70;          // unit.degree: the unit of angles
+inline constexpr int kHelpStartPage = 71;       // file.help: the start page of the manual (help/)
 inline constexpr int kInWord = 74;              // word.in: between a quantity and its unit
 inline constexpr int kInformationCaption = 75;  // caption.information
 inline constexpr int kYesWord = 79;             // option.yes

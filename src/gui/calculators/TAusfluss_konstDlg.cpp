@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -84,6 +86,7 @@ TAusfluss_konstDlg::TAusfluss_konstDlg(const text::TextStore& texts, QString pro
   buttons->addWidget(calculate);
   buttons->addStretch();
   buttons->addWidget(close);
+  InstallHelp(*this, texts, help::topic::kOutflow, buttons);
   layout->addLayout(buttons);
 
   connect(calculate, &QPushButton::clicked, this, &TAusfluss_konstDlg::BitBtn1Click);

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -54,6 +56,7 @@ TAusfluss_veraeDlg::TAusfluss_veraeDlg(const text::TextStore& texts, QString pro
   buttons->addWidget(calculate);
   buttons->addStretch();
   buttons->addWidget(close);
+  InstallHelp(*this, texts, help::topic::kDrainingTime, buttons);
   layout->addLayout(buttons);
 
   connect(calculate, &QPushButton::clicked, this, &TAusfluss_veraeDlg::BitBtn1Click);

@@ -11,7 +11,9 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -70,6 +72,7 @@ TDabaAusflusszahlDlg::TDabaAusflusszahlDlg(const text::TextStore& texts, QString
   buttons->addWidget(takeOver);
   buttons->addStretch();
   buttons->addWidget(close);
+  InstallHelp(*this, texts, help::topic::kDischargeCoefficients, buttons);
   layout->addLayout(buttons);
   connect(calculate, &QPushButton::clicked, this, &TDabaAusflusszahlDlg::BitBtn3Click);
   connect(takeOver, &QPushButton::clicked, this, &TDabaAusflusszahlDlg::BitBtn1Click);
@@ -144,6 +147,7 @@ TDabaAusflusszahl_grossDlg::TDabaAusflusszahl_grossDlg(const text::TextStore& te
   buttons->addWidget(takeOver);
   buttons->addStretch();
   buttons->addWidget(close);
+  InstallHelp(*this, texts, help::topic::kDischargeCoefficients, buttons);
   layout->addLayout(buttons);
   connect(calculate, &QPushButton::clicked, this, &TDabaAusflusszahl_grossDlg::BitBtn3Click);
   connect(takeOver, &QPushButton::clicked, this, &TDabaAusflusszahl_grossDlg::BitBtn1Click);

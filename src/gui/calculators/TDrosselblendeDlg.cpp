@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 
 #include "calculators/DialogPrint.h"
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -86,6 +88,7 @@ TDrosselblendeDlg::TDrosselblendeDlg(const text::TextStore& texts, QString progr
   buttons->addWidget(print);
   buttons->addStretch();
   buttons->addWidget(close);
+  InstallHelp(*this, texts, help::topic::kOrificeDesign, buttons);
   layout->addLayout(buttons);
 
   connect(calculate, &QPushButton::clicked, this, &TDrosselblendeDlg::BitBtn1Click);

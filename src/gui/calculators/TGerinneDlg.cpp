@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -72,6 +74,7 @@ TGerinneDlg::TGerinneDlg(const text::TextStore& texts, QString programFolder, QW
   buttons->addWidget(calculate);
   buttons->addStretch();
   buttons->addWidget(close);
+  InstallHelp(*this, texts, help::topic::kOpenChannel, buttons);
   layout->addLayout(buttons);
 
   connect(calculate, &QPushButton::clicked, this, &TGerinneDlg::BitBtn2Click);

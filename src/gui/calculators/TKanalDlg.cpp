@@ -12,6 +12,8 @@
 
 #include "calculators/StricklerTable.h"
 #include "calculators/TGerinneDlg.h"
+#include "help/HelpTopics.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -87,6 +89,7 @@ TKanalDlg::TKanalDlg(const text::TextStore& texts, QString programFolder, QWidge
   buttons->addWidget(calculate);
   buttons->addStretch();
   buttons->addWidget(close);
+  InstallHelp(*this, texts, help::topic::kChannelDesign, buttons);
   layout->addLayout(buttons);
 
   connect(calculate, &QPushButton::clicked, this, &TKanalDlg::BitBtn2Click);
@@ -172,6 +175,7 @@ TDabaStricklerDlg::TDabaStricklerDlg(const text::TextStore& texts, QString progr
   buttons->addWidget(takeOver);
   buttons->addStretch();
   buttons->addWidget(close);
+  InstallHelp(*this, texts, help::topic::kStricklerDatabase, buttons);
   layout->addLayout(buttons);
   connect(takeOver, &QPushButton::clicked, this, &TDabaStricklerDlg::BitBtn1Click);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -12,7 +12,9 @@
 #include "curve/CurveMessages.h"
 #include "curve/CurveText.h"
 #include "curve/CurveUnits.h"
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -60,6 +62,7 @@ TAnlagenkennlinie_Dlg::TAnlagenkennlinie_Dlg(const text::TextStore& texts, QWidg
   layout->addLayout(range);
   layout->addLayout(count);
   layout->addSpacing(6);
+  InstallHelp(*this, texts, help::topic::kCurveRange, buttons);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 

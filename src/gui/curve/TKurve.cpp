@@ -16,9 +16,11 @@
 #include "curve/CurveText.h"
 #include "curve/CurveUnits.h"
 #include "curve/PumpEditor.h"
+#include "help/HelpTopics.h"
 #include "printing/Printing.h"
 #include "text/GlobalTexts.h"
 #include "toolkit/FileDialogs.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 #include "units/UnitLists.h"
 
@@ -102,6 +104,7 @@ TKurve::TKurve(const text::TextStore& texts, QWidget* parent) : QDialog(parent),
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(top);
   layout->addLayout(middle, 1);
+  InstallHelp(*this, texts, help::topic::kCurve, buttons);
   layout->addLayout(buttons);
   resize(1000, 640);
 

@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include "catalogue/ElementLayout.h"
+#include "help/HelpTopics.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -90,6 +92,7 @@ void TBtnBottomDlg::Build() {
   cancel->setObjectName("CancelBtn");
   connect(ok, &QPushButton::clicked, this, &TBtnBottomDlg::Accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  InstallHelp(*this, texts_, help::topic::kElementSelection, box);
   layout->addWidget(box);
 }
 

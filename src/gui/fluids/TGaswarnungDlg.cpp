@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -30,6 +32,7 @@ TGaswarnungDlg::TGaswarnungDlg(const text::TextStore& texts, QWidget* parent) : 
   ok->setObjectName("OKBtn");
   ok->setText(ToQString(texts.FormText(kBlock, "OKBtn")));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  InstallHelp(*this, texts, help::topic::kGasNotes, box);
   layout->addWidget(box);
   resize(560, 360);
 }

@@ -10,7 +10,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "text/GlobalTexts.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -63,6 +65,7 @@ TIAPWSDlg::TIAPWSDlg(const text::TextStore& texts, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(close);
   layout->addSpacing(8);
+  InstallHelp(*this, texts, help::topic::kWater, buttons);
   layout->addLayout(buttons);
 
   const fluids::WaterForm defaults = fluids::WaterForm::Defaults(texts.edition());

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -47,6 +49,7 @@ TLuftDialog::TLuftDialog(const text::TextStore& texts, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(close);
   layout->addSpacing(8);
+  InstallHelp(*this, texts, help::topic::kDryAir, buttons);
   layout->addLayout(buttons);
 
   const fluids::DryAirForm defaults = fluids::DryAirForm::Defaults(texts.edition());

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -53,6 +55,7 @@ TLuftSattDlg::TLuftSattDlg(const text::TextStore& texts, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(close);
   layout->addSpacing(8);
+  InstallHelp(*this, texts, help::topic::kSaturatedAir, buttons);
   layout->addLayout(buttons);
 
   const fluids::SaturatedAirForm defaults;

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -70,6 +72,7 @@ TLuft_feuchtDlg::TLuft_feuchtDlg(const text::TextStore& texts, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(close);
   layout->addSpacing(8);
+  InstallHelp(*this, texts, help::topic::kHumidAir, buttons);
   layout->addLayout(buttons);
 
   const fluids::HumidAirForm defaults = fluids::HumidAirForm::Defaults(texts.edition());

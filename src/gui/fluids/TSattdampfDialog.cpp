@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -73,6 +75,7 @@ TSattdampfDialog::TSattdampfDialog(const text::TextStore& texts, QWidget* parent
   buttons->addStretch();
   buttons->addWidget(close);
   layout->addSpacing(8);
+  InstallHelp(*this, texts, help::topic::kSaturatedWater, buttons);
   layout->addLayout(buttons);
 
   const fluids::SaturatedWaterForm defaults = fluids::SaturatedWaterForm::Defaults(texts.edition());

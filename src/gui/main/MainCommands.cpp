@@ -96,8 +96,7 @@ const MenuDefinition kMenus[] = {
       {"Kurzanzeigeanzeigen1"},
       {"Kurzanzeigedrucken1"}}},
     {"Extras1", {{"Einstellungen2"}}},
-    {"Hilfe1",
-     {{"Index1", kLater}, {"-"}, {"AufUpgradesprfen1", kLater}, {"Upgradesinstallieren1", kLater}, {"-"}, {"Info1"}}},
+    {"Hilfe1", {{"Index1"}, {"-"}, {"AufUpgradesprfen1"}, {"Upgradesinstallieren1"}, {"-"}, {"Info1"}}},
 };
 
 // Menus that pop up over a control instead of standing in the menu bar.

@@ -10,9 +10,9 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -38,6 +38,8 @@
 #include "fluids/UserDatabase.h"
 #include "fluids/UserFileLocation.h"
 #include "fluids/UserMedia.h"
+#include "help/HelpCommands.h"
+#include "help/THilfeFenster.h"
 #include "hydraulics/CalculateElement.h"
 #include "main/AdditionalPanel.h"
 #include "main/ElementPanel.h"
@@ -192,10 +194,11 @@ void TMyWindow::ConnectCommands() {
      [this] { OpenPropertyDialog(userChoiceDialog_, UserMediaStore(), &settings_.userDatabaseUnits); });
   on("Stoffdatenbankbearbeiten1",
      [this] { OpenPropertyDialog(userEditDialog_, UserMediaStore(), &settings_.userDatabaseUnits); });
-  on("Info1", [this] {
-    QMessageBox::about(this, commands_["Info1"].text().remove('&'),
-                       QString(kTitle) + "\n" + ToQString(texts_.FormText(text::kMainWindowBlock, "Splash")));
-  });
+  help_ = new HelpCommands(texts_, programFolder_, this);
+  on("Index1", [this] { help_->ShowIndex(); });
+  on("AufUpgradesprfen1", [this] { help_->ShowUpgrades(false, settings_.upgradeCheck); });
+  on("Upgradesinstallieren1", [this] { help_->ShowUpgrades(true, settings_.upgradeCheck); });
+  on("Info1", [this] { help_->ShowAbout(); });
   on("Kopieren1", [] {
     if (QLineEdit* edit = FocusedEdit()) edit->copy();
   });
@@ -302,6 +305,8 @@ void TMyWindow::PrepareFirstShow(const QStringList& arguments, const QString& st
     shortDisplay_->SetColumnWidths(places.shortDisplayColumns);
   }
   results_->show();
+  // Once the window is on screen: the upgrade check at every start, when the user asked for it.
+  if (settings_.upgradeCheck) QTimer::singleShot(0, help_, &HelpCommands::CheckAtStart);
   // All parameters joined by single blanks name one project file (paths with blanks), relative to
   // the folder the program was started in.
   if (!arguments.isEmpty()) {
@@ -500,6 +505,7 @@ void TMyWindow::closeEvent(QCloseEvent* event) {
   WriteUserSettings();
   results_->close();
   shortDisplay_->close();
+  if (help_->HelpWindow() != nullptr) help_->HelpWindow()->close();
   QMainWindow::closeEvent(event);
 }
 

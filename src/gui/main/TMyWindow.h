@@ -26,6 +26,7 @@ class CoefficientCommands;
 class CurveCommand;
 class CalculatorWindows;
 class ElementPanel;
+class HelpCommands;
 class MediumPanel;
 class PartsCatalogues;
 class TAusgabe_Fenster;
@@ -87,6 +88,7 @@ class TMyWindow : public QMainWindow {
   CoefficientCommands* Coefficients() const { return coefficients_; }
   // The standard-parts catalogues (pipes, rectangular pipes, bends, reducers, tees).
   PartsCatalogues* Parts() const { return parts_; }
+  HelpCommands* Help() const { return help_; }
   const project::ProjectSession& Project() const { return session_; }
   // The project's file; nothing while it is untitled.
   std::optional<QString> ProjectPath() const;
@@ -200,7 +202,8 @@ class TMyWindow : public QMainWindow {
   TBen_Daba_Dlg* userEditDialog_ = nullptr;
   TBen_Daba_Dlg2* userChoiceDialog_ = nullptr;
   std::unique_ptr<UserMedia> userMedia_;
-  QString userMediaFolder_;  // empty: USER.DAT where UserFileLocation puts it
+  QString userMediaFolder_;       // empty: USER.DAT where UserFileLocation puts it
+  HelpCommands* help_ = nullptr;  // the manual, the about box, the upgrade commands
   settings::StoredSettings settings_;
   QString settingsFile_;
 };

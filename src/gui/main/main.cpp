@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
   const QString startFolder = QDir::currentPath();
   const QString programFolder = QCoreApplication::applicationDirPath();
   QDir::setCurrent(programFolder);
+  // The desktop finds the launcher and the icon of the installed package by this name.
+  QGuiApplication::setDesktopFileName("org.velmora.Velmora");
+  QApplication::setWindowIcon(QIcon(QDir(programFolder).filePath("velmora.png")));
 
   velmora::gui::InstallQtTranslations(application, VELMORA_EDITION_LETTER);
   velmora::text::TextStore texts(VELMORA_EDITION_LETTER);

@@ -14,9 +14,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "printing/PageSetup.h"
 #include "printing/PaperSizes.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -118,6 +120,7 @@ TSeiteEinrichtenDlg::TSeiteEinrichtenDlg(const text::TextStore& texts, QWidget* 
   layout->addLayout(paperRow);
   layout->addWidget(marginBox);
   layout->addWidget(lines);
+  InstallHelp(*this, texts, help::topic::kPageSetup, buttons);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 

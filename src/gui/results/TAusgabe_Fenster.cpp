@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "help/HelpTopics.h"
 #include "results/ColumnBuilder.h"
 #include "results/CopyToInputs.h"
 #include "results/DisplayValues.h"
@@ -25,6 +26,7 @@
 #include "results/TableTexts.h"
 #include "results/ToolIcons.h"
 #include "results/UnitConversion.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 #include "units/Numbers.h"
 
@@ -137,6 +139,7 @@ TAusgabe_Fenster::TAusgabe_Fenster(const text::TextStore& texts, results::Result
   grid_->setCurrentIndex(model_->index(0, 1));
   UpdateButtons();
   resize(700, 520);
+  InstallHelp(*this, texts, help::topic::kResults);
 }
 
 TAusgabe_Fenster::~TAusgabe_Fenster() = default;

@@ -12,7 +12,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "text/GlobalTexts.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -81,6 +83,7 @@ TEinstellungenDlg::TEinstellungenDlg(const text::TextStore& texts, QWidget* pare
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(caption_);
+  InstallHelp(*this, texts, help::topic::kSettings, buttons);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 

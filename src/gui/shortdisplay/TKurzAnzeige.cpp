@@ -12,10 +12,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "help/HelpTopics.h"
 #include "printing/ShortDisplayList.h"
 #include "results/ResultsGrid.h"
 #include "results/TAusgabe_Fenster.h"
 #include "shortdisplay/ShortDisplayPrint.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 #include "units/Numbers.h"
 
@@ -68,6 +70,7 @@ TKurzAnzeige::TKurzAnzeige(const text::TextStore& texts, results::ResultsTable& 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_, 1);
   layout->addWidget(totals_);
+  InstallHelp(*this, texts, help::topic::kShortDisplay, buttons);
   layout->addLayout(buttons);
 
   connect(up_, &QPushButton::clicked, this, &TKurzAnzeige::MoveLineUp);

@@ -13,11 +13,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "help/HelpTopics.h"
 #include "parts/PartsCatalogues.h"
 #include "parts/TakeOver.h"
 #include "tablechange/DialogTexts.h"
 #include "text/GlobalTexts.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 #include "units/Numbers.h"
 #include "units/UnitLists.h"
@@ -90,6 +92,7 @@ TSpalteAendernDlg::TSpalteAendernDlg(const text::TextStore& texts, results::Resu
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
   layout->addWidget(Bevel(this, "Bevel2"));
+  InstallHelp(*this, texts, help::topic::kColumnChange, buttons);
   layout->addLayout(buttons);
   // The dialog takes the size its shown parts need: narrower without the gas data.
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -14,11 +14,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "help/HelpTopics.h"
 #include "parts/PartsCatalogues.h"
 #include "parts/TakeOver.h"
 #include "tablechange/DialogTexts.h"
 #include "text/GlobalTexts.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 #include "units/UnitLists.h"
 
@@ -131,6 +133,7 @@ TTabelleAendern::TTabelleAendern(const text::TextStore& texts, results::ResultsT
   layout->addWidget(summary_);
   layout->addWidget(note);
   layout->addWidget(sizes);
+  InstallHelp(*this, texts, help::topic::kTableChange, buttons);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 

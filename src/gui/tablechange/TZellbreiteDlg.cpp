@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "tablechange/DialogTexts.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -40,6 +42,7 @@ TZellbreiteDlg::TZellbreiteDlg(const text::TextStore& texts, QWidget* parent) : 
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
+  InstallHelp(*this, texts, help::topic::kColumnWidths, buttons);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 

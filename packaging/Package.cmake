@@ -1,0 +1,41 @@
+# The Debian package of this build's edition (CPack): velmora-de, velmora-en, velmora-fr or
+# velmora-nl. The four editions exclude each other: every one installs the same launchers and the
+# same program folder, and all keep their settings in one per-user file (the settings key is the
+# same in every edition) that holds the inputs in the edition's language. Installing another
+# edition replaces the installed one.
+set(velmora_letters D E F H)
+set(velmora_languages de en fr nl)
+set(velmora_language_names German English French Dutch)
+list(FIND velmora_letters ${VELMORA_EDITION} velmora_index)
+list(GET velmora_languages ${velmora_index} velmora_language)
+list(GET velmora_language_names ${velmora_index} velmora_language_name)
+set(velmora_others)
+foreach(language IN LISTS velmora_languages)
+  if(NOT language STREQUAL velmora_language)
+    list(APPEND velmora_others velmora-${language})
+  endif()
+endforeach()
+list(JOIN velmora_others ", " velmora_others)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME velmora-${velmora_language})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Velmora")
+set(CPACK_PACKAGE_CONTACT "Velmora developers <developers@velmora.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pressure loss of pipelines and their fittings (${velmora_language_name} edition)")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Velmora calculates the pressure loss of pipelines element by element, for liquids and gases: 65 element\nkinds from straight pipes to valves, orifices and screens, the properties of water, steam and air, a\ncurve of pressure loss against flow and calculators for orifices, outflow and open channels. This\npackage is the ${velmora_language_name} edition, with velmora-calc for the command line.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_PROVIDES "velmora")
+set(CPACK_DEBIAN_PACKAGE_CONFLICTS "${velmora_others}")
+set(CPACK_DEBIAN_PACKAGE_REPLACES "${velmora_others}")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_OUTPUT_FILE_PREFIX packages)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION share/doc/velmora-${velmora_language})
+include(CPack)
