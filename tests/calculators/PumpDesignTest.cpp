@@ -106,14 +106,15 @@ TEST(PumpDesign, RefusalsNotesAndUsOutput) {
       {"empty vapour pressure", [](PumpDesignForm& f) { f.vapourPressure = ""; }, "Edit_Dampfdruck",
        invalid + "\n\"Dampfdruck:\"!"},
       // −14.7 psig is 0 bar absolute: refused after the conversion.
-      {"vapour pressure of 0 bar", [](PumpDesignForm& f) {
+      {"vapour pressure of 0 bar",
+       [](PumpDesignForm& f) {
          f.vapourPressure = "-14,7";
          f.vapourPressureUnit = 12;
-       }, "Edit_Dampfdruck", invalid + "\n\"Dampfdruck:\"!"},
+       },
+       "Edit_Dampfdruck", invalid + "\n\"Dampfdruck:\"!"},
       {"diameter 0", [](PumpDesignForm& f) { f.pressure.diameter = "0"; }, "Edit_Durchmesser_D",
        invalid + "\n\"Innendurchmesser:\"!"},
-      {"zeta", [](PumpDesignForm& f) { f.pressure.elements[0].zeta = "x"; }, "Edit_Zeta1_D",
-       invalid + " Zeta-Wert 1!"},
+      {"zeta", [](PumpDesignForm& f) { f.pressure.elements[0].zeta = "x"; }, "Edit_Zeta1_D", invalid + " Zeta-Wert 1!"},
       {"roughness when turbulent", [](PumpDesignForm& f) { f.roughness = "a"; }, "Edit2",
        invalid + "\n\"Rohrrauigkeit k:\"!"},
   };
@@ -174,7 +175,7 @@ TEST(PumpDesignFile, RoundTripInEveryEditionAndTheWordsOfOtherEditions) {
   f.flowUnit = 2;
   f.flow = "8,3";
   f.viscosityKind = 1;
-  f.viscosityUnit = 3;  // cSt
+  f.viscosityUnit = 3;       // cSt
   f.suction.vesselUnit = 7;  // "m WS": a unit with a blank
   f.suction.elements[2] = {"1", "Sieb, fein", "0,05", ""};
   for (const text::Edition e : {'D', 'E', 'F', 'H'}) {

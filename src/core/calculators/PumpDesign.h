@@ -23,10 +23,10 @@ struct PumpElementInput {
 };
 
 struct PumpLineInput {
-  long double vesselPressure = 0;  // bar absolute
-  long double height = 0;          // m; suction side: positive for inflow, negative for suction lift
-  long double length = 0;          // m
-  long double diameter = 0;        // mm
+  long double vesselPressure = 0;                     // bar absolute
+  long double height = 0;                             // m; suction side: positive for inflow, negative for suction lift
+  long double length = 0;                             // m
+  long double diameter = 0;                           // mm
   std::array<long double, kPumpFittings> fittings{};  // counts, PumpFitting order
   std::array<PumpElementInput, kPumpElements> elements{};
 };
@@ -35,20 +35,20 @@ struct PumpLineResult {
   long double velocity = 0;  // m/s
   long double reynolds = 0;
   long double lambda = 0;
-  bool laminar = false;               // Re < 2320: λ = 64/Re
-  long double vesselPressure = 0;     // bar
-  long double geodeticPressure = 0;   // bar
-  long double pipeLoss = 0;           // bar
+  bool laminar = false;                                    // Re < 2320: λ = 64/Re
+  long double vesselPressure = 0;                          // bar
+  long double geodeticPressure = 0;                        // bar
+  long double pipeLoss = 0;                                // bar
   std::array<long double, kPumpFittings> fittingLosses{};  // bar, PumpFitting order
   std::array<long double, kPumpElements> elementLosses{};  // bar
-  long double pumpPressure = 0;  // bar absolute at the pump (p_S or p_D)
+  long double pumpPressure = 0;                            // bar absolute at the pump (p_S or p_D)
 };
 
 struct PumpDesignInput {
-  long double flow = 0;       // m³/h
-  long double density = 0;    // kg/m³
-  long double viscosity = 0;  // 10⁻⁶ kg/(m·s)
-  long double roughness = 0;  // mm
+  long double flow = 0;            // m³/h
+  long double density = 0;         // kg/m³
+  long double viscosity = 0;       // 10⁻⁶ kg/(m·s)
+  long double roughness = 0;       // mm
   long double vapourPressure = 0;  // bar
   PumpLineInput suction;
   PumpLineInput pressure;

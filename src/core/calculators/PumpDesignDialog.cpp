@@ -24,11 +24,11 @@ const std::string& Text(const text::TextStore& texts, std::string_view block, st
 }
 
 // The FileFitting order of the form against the PumpFitting order of the calculation.
-constexpr std::array<PumpFitting, kPumpFittings> kFileToRow = {PumpFitting::Bend,           PumpFitting::GlobeValve,
-                                                               PumpFitting::LiftCheckValve, PumpFitting::Cock,
-                                                               PumpFitting::GateValve,      PumpFitting::SwingCheckValve};
-constexpr std::array<std::string_view, kPumpFittings> kFittingKeys = {
-    "Bends", "GlobeValves", "LiftCheckValves", "Cocks", "GateValves", "SwingCheckValves"};
+constexpr std::array<PumpFitting, kPumpFittings> kFileToRow = {
+    PumpFitting::Bend, PumpFitting::GlobeValve, PumpFitting::LiftCheckValve,
+    PumpFitting::Cock, PumpFitting::GateValve,  PumpFitting::SwingCheckValve};
+constexpr std::array<std::string_view, kPumpFittings> kFittingKeys = {"Bends", "GlobeValves", "LiftCheckValves",
+                                                                      "Cocks", "GateValves",  "SwingCheckValves"};
 constexpr std::array<std::string_view, kPumpFittings> kFittingControls = {
     "Edit_Bogen", "Edit_Ventil", "Edit_Rue_Ventil", "Edit_Hahn", "Edit_Schieber", "Edit_Rue_Klappe"};
 
@@ -74,8 +74,7 @@ class LineReader {
     const auto any = [](long double) { return true; };
     const auto notNegative = [](long double v) { return v >= 0; };
     const auto positive = [](long double v) { return v > 0; };
-    const std::optional<long double> vessel =
-        Valid(form.vesselPressure, labels_.vesselPressure, "Edit_Behaelter", any);
+    const std::optional<long double> vessel = Valid(form.vesselPressure, labels_.vesselPressure, "Edit_Behaelter", any);
     if (vessel) {
       const std::optional<long double> bar =
           units::PressureToBar(units::UnitName(units::PressureUnits(), form.vesselUnit), *vessel);
@@ -124,8 +123,8 @@ class LineReader {
       }
       const std::optional<long double> zeta = units::ParseNumber(e.zeta);
       if (!zeta || *zeta < 0) {
-        read_.Refuse({texts_.GlobalText(text::global::kInvalidInput) + " " +
-                          Text(texts_, b, "ZetaHeading") + " " + std::to_string(i + 1) + "!",
+        read_.Refuse({texts_.GlobalText(text::global::kInvalidInput) + " " + Text(texts_, b, "ZetaHeading") + " " +
+                          std::to_string(i + 1) + "!",
                       texts_.GlobalText(text::global::kErrorCaption), text::MessageIcon::Error,
                       Control("Edit_Zeta", i, "", side_)});
         continue;
@@ -257,8 +256,7 @@ PumpDesignOutcome CalculatePumpDesignDialog(const PumpDesignForm& form, const te
   if (!s) return outcome;
   outcome.page = "D";
   LineReader pressure(texts, read, labels, 'D');
-  const std::optional<PumpLineInput> p =
-      pressure.Read(form.pressure, input, roughnessTyped, form, laminar[1]);
+  const std::optional<PumpLineInput> p = pressure.Read(form.pressure, input, roughnessTyped, form, laminar[1]);
   if (!p) return outcome;
   outcome.page.clear();
   input.suction = *s;
@@ -279,16 +277,16 @@ PumpDesignOutcome CalculatePumpDesignDialog(const PumpDesignForm& form, const te
     }
   }
   if (result.suction.pumpPressure < 0) {
-    outcome.messages.push_back({Text(texts, b, "msgNegativeInlet"),
-                                Text(texts, b, "WarningCaption"), text::MessageIcon::Exclamation, {}});
+    outcome.messages.push_back(
+        {Text(texts, b, "msgNegativeInlet"), Text(texts, b, "WarningCaption"), text::MessageIcon::Exclamation, {}});
   }
   outcome.result = result;
   outcome.shown = PumpResultRows(form, result, texts, display);
   return outcome;
 }
 
-PumpResultTexts PumpResultRows(const PumpDesignForm& form, const PumpDesignResult& result,
-                               const text::TextStore& texts, const Display& display) {
+PumpResultTexts PumpResultRows(const PumpDesignForm& form, const PumpDesignResult& result, const text::TextStore& texts,
+                               const Display& display) {
   PumpResultTexts t;
   const text::Edition e = texts.edition();
   const std::string& in = texts.GlobalText(text::global::kInWord);
@@ -337,7 +335,9 @@ PumpResultTexts PumpResultRows(const PumpDesignForm& form, const PumpDesignResul
 
 std::vector<PumpSummaryLine> PumpSummary(const PumpDesignForm& form, const text::TextStore& texts) {
   const PumpDesignLabels l = PumpDesignCaptions(texts, form.flowKind, form.viscosityKind);
-  const auto unit = [](std::span<const units::Unit> list, int index) { return std::string(units::UnitName(list, index)); };
+  const auto unit = [](std::span<const units::Unit> list, int index) {
+    return std::string(units::UnitName(list, index));
+  };
   return {{Text(texts, b, "MediumLabel"), "", form.medium},
           {l.flow, unit(PumpFlowUnits(form.flowKind), form.flowUnit), form.flow},
           {l.density, unit(units::DensityUnits(), form.densityUnit), form.density},

@@ -122,14 +122,13 @@ PumpDesignOutcome CalculatePumpDesignDialog(const PumpDesignForm& form, const te
                                             const Display& display);
 
 // The result texts in the display units (US: psi, ft, hp) with the display's decimals.
-PumpResultTexts PumpResultRows(const PumpDesignForm& form, const PumpDesignResult& result,
-                               const text::TextStore& texts, const Display& display);
+PumpResultTexts PumpResultRows(const PumpDesignForm& form, const PumpDesignResult& result, const text::TextStore& texts,
+                               const Display& display);
 
 std::vector<PumpSummaryLine> PumpSummary(const PumpDesignForm& form, const text::TextStore& texts);
 
 // What BitBtn3 puts on the clipboard: the pump's title line, the summary and the rows of both grids,
 // one line per item with the cells separated by tabs, CR LF line ends.
-std::string PumpResultClipboard(const PumpDesignForm& form, const PumpResultTexts& shown,
-                                const text::TextStore& texts);
+std::string PumpResultClipboard(const PumpDesignForm& form, const PumpResultTexts& shown, const text::TextStore& texts);
 
 }  // namespace velmora::calculators

@@ -21,11 +21,10 @@ constexpr std::array<std::string_view, 5> kVolumeWords = {"Volumenstrom", "Vol.s
                                                           "Volumestroom"};
 constexpr std::array<std::string_view, 5> kMassWords = {"Massenstrom", "Ma.strom", "Mass flow", "Débit massique",
                                                         "Massastroom"};
-constexpr std::array<std::string_view, 6> kDynamicWords = {"Dyn.Viskos", "Dyn.Visk", "Abs.viscos", "Viscosité dynamique",
-                                                           "Dyn.viscositeit", "Dynamische viscositeit"};
-constexpr std::array<std::string_view, 6> kKinematicWords = {"Kin.Viskos", "Kin.Visk", "Kin.viscos",
-                                                             "Viscosité cinématique", "Kin.viscositeit",
-                                                             "Kinematische viscositeit"};
+constexpr std::array<std::string_view, 6> kDynamicWords = {
+    "Dyn.Viskos", "Dyn.Visk", "Abs.viscos", "Viscosité dynamique", "Dyn.viscositeit", "Dynamische viscositeit"};
+constexpr std::array<std::string_view, 6> kKinematicWords = {
+    "Kin.Viskos", "Kin.Visk", "Kin.viscos", "Viscosité cinématique", "Kin.viscositeit", "Kinematische viscositeit"};
 
 std::string_view Bare(std::string_view word) {
   while (!word.empty() && (word.back() == ':' || word.back() == '.' || word.back() == ' ')) word.remove_suffix(1);
@@ -239,7 +238,9 @@ std::optional<text::Message> SavePumpDesign(const std::filesystem::path& path, c
   if (written.ok()) return std::nullopt;
   const std::string_view key = written.error == project::FileError::ReadOnly ? "msgFileReadOnly" : "msgFileNotSaved";
   return text::Message{Replaced(texts.FormText(b, key), "%1", path.string()),
-                       texts.FormText(b, "FileErrorCaption"), text::MessageIcon::Exclamation, {}};
+                       texts.FormText(b, "FileErrorCaption"),
+                       text::MessageIcon::Exclamation,
+                       {}};
 }
 
 text::Message PumpFileMessage(const text::TextStore& texts, const std::filesystem::path& path,
