@@ -69,8 +69,8 @@ TEST(Converters, WorkedExamples) {
   EXPECT_EQ(op.second, "(= 239,39 gal/min)");
   EXPECT_EQ(CalculateStandardToOperatingDialog({"1", 0, "20", 0, "2", 0}, t, {false, 2}).first, "0,54 m³/s");
   // −14.7 psig is no pressure at all: refused, not divided by; a standard flow of 0 is refused.
-  for (const StandardFlowForm& form : {StandardFlowForm{"100", 2, "20", 0, "-14,7", 12},
-                                       StandardFlowForm{"100", 2, "20", 0, "0", 0}}) {
+  for (const StandardFlowForm& form :
+       {StandardFlowForm{"100", 2, "20", 0, "-14,7", 12}, StandardFlowForm{"100", 2, "20", 0, "0", 0}}) {
     const TwoResults refused = CalculateStandardToOperatingDialog(form, t, {});
     EXPECT_EQ(refused.refused, "Edit_Druck");
     EXPECT_EQ(refused.messages.at(0).text, Invalid("Absoluter Druck:"));
@@ -132,7 +132,8 @@ TEST(EconomicDiameter, ThirtyCubicMetresOfWaterAndTheRanges) {
   };
   EXPECT_EQ(o.memo, memo);
   // Imperial: DN 66 is 2.598 in., between 2.5 and 3 in.
-  const EconomicDiameterOutcome us = CalculateEconomicDiameterDialog({"30", 0, false}, false, testing_support::Texts('E'));
+  const EconomicDiameterOutcome us =
+      CalculateEconomicDiameterDialog({"30", 0, false}, false, testing_support::Texts('E'));
   EXPECT_EQ(us.memo.at(4), "Calculated diameter: 2.60 in.");
   EXPECT_EQ(us.memo.at(5), "Nominal size: 2.50 in. ==> velocity 8.63 ft./s");
   EXPECT_EQ(us.memo.at(3), "Water and thin liquids (ν = 10^-5 sq.ft./s)");

@@ -57,7 +57,8 @@ long double GallonsPerMinute(long double cubicMetresPerHour) {
 TwoResults CalculateNpshDialog(const NpshForm& form, const text::TextStore& texts) {
   TwoResults o;
   FieldReader read(texts, o);
-  const std::optional<long double> suction = read.Number({form.suction, Text(texts, kNpshBlock, "SuctionLabel"), "Edit1"});
+  const std::optional<long double> suction =
+      read.Number({form.suction, Text(texts, kNpshBlock, "SuctionLabel"), "Edit1"});
   const std::optional<long double> vapour = read.Number({form.vapour, Text(texts, kNpshBlock, "VapourLabel"), "Edit2"});
   const std::optional<long double> density =
       read.Number({form.density, Text(texts, kNpshBlock, "DensityLabel"), "Edit3"});
@@ -165,7 +166,8 @@ ValveZetaOutcome CalculateValveZetaDialog(const ValveZetaForm& form, bool cv, co
     }
     return value;
   };
-  const std::optional<long double> coefficient = notZero({form.coefficient, Text(texts, block, "CoefficientLabel"), "Edit1"});
+  const std::optional<long double> coefficient =
+      notZero({form.coefficient, Text(texts, block, "CoefficientLabel"), "Edit1"});
   const std::optional<long double> d = notZero({form.diameter, Text(texts, block, "DiameterLabel"), "Va1_Edit"});
   if (!read.Ok()) return o;
   const long double kv = cv ? KvOfCv(*coefficient) : *coefficient;
@@ -211,9 +213,12 @@ TwoResults CalculateStandardToOperatingDialog(const StandardFlowForm& form, cons
   if (!std::isfinite(v)) return o;
   const int unit = units::UnitAt(kStandardUnits, form.standardUnit) == nullptr ? 2 : form.standardUnit;
   o.value = v;
-  o.first = Format(v, display.decimals, texts) + " " + std::string(kStandardUnits[static_cast<std::size_t>(unit)].name.substr(1));
-  o.second = "(= " + Format(GallonsPerMinute(v * kStandardUnits[static_cast<std::size_t>(unit)].factor), display.decimals, texts) +
-             " gal/min)";
+  o.first = Format(v, display.decimals, texts) + " " +
+            std::string(kStandardUnits[static_cast<std::size_t>(unit)].name.substr(1));
+  o.second =
+      "(= " +
+      Format(GallonsPerMinute(v * kStandardUnits[static_cast<std::size_t>(unit)].factor), display.decimals, texts) +
+      " gal/min)";
   return o;
 }
 

@@ -20,6 +20,7 @@ inline constexpr std::string_view kFlowToVelocityBlock = "v_geschw";
 inline constexpr std::string_view kKvBlock = "kv_in_Zeta_Dlg";
 inline constexpr std::string_view kCvBlock = "Cv_in_ZetaDlg";
 inline constexpr std::string_view kStandardBlock = "Norm_in_Betrieb_Dlg";
+inline constexpr std::string_view kUnitInfoBlock = "EhuInfo";
 
 // The laws.
 
@@ -96,7 +97,7 @@ TwoResults CalculateFlowToVelocityDialog(const VelocityFlowForm& form, const tex
 void ApplyFlowTakeOver(mainform::MainForm& main, const std::string& flow);
 
 struct ValveZetaForm {
-  std::string coefficient;  // Edit1: kv in m³/h or Cv in US gal/min
+  std::string coefficient;       // Edit1: kv in m³/h or Cv in US gal/min
   std::string diameter = "100";  // Va1_Edit
   int diameterUnit = 0;          // ComboVar1: "mm", "in."
 };

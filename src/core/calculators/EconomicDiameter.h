@@ -37,15 +37,15 @@ SeriesNeighbours Neighbours(std::span<const int> series, int value, int below, i
 long double VelocityInDiameter(long double flow, long double millimetres);
 
 struct EconomicDiameterForm {
-  std::string flow;  // Edit_Volumenstrom
-  int flowUnit = 0;  // ComboBox1: the 13 volume-flow units
+  std::string flow;    // Edit_Volumenstrom
+  int flowUnit = 0;    // ComboBox1: the 13 volume-flow units
   bool metric = true;  // CheckBox1
 };
 
 struct EconomicDiameterOutcome : Outcome {
-  std::vector<std::string> memo;  // Memo_Ausgabe, line by line
+  std::vector<std::string> memo;        // Memo_Ausgabe, line by line
   std::optional<std::string> flowText;  // the field's new text when 0 became 1
-  std::optional<long double> flow;  // m³/h
+  std::optional<long double> flow;      // m³/h
   std::array<int, 2> tableDiameters{};  // DN (mm) of both tables
 };
 

@@ -1,5 +1,8 @@
 #include "calculators/PumpDesign.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "hydraulics/Bends.h"
 #include "hydraulics/CrossSection.h"
 #include "hydraulics/FrictionFactor.h"
@@ -72,6 +75,25 @@ PumpDesignResult CalculatePumpDesign(const PumpDesignInput& input) {
   result.npsh = HeadOfPressure(result.suction.pumpPressure - input.vapourPressure, input.density);
   result.power = input.density / 1000.0L * input.flow * result.head / 367.0L;
   return result;
+}
+
+std::vector<PumpCurvePoint> PumpSystemCurve(const PumpDesignInput& input, int points) {
+  std::vector<PumpCurvePoint> curve;
+  const int steps = std::max(points, 2) - 1;
+  for (int i = 0; i <= steps; ++i) {
+    PumpDesignInput at = input;
+    at.flow = 1.5L * input.flow * i / steps;
+    long double pressure = 0;
+    if (at.flow == 0) {
+      // No flow, no loss: the static difference of the vessels and heights.
+      pressure = at.pressure.vesselPressure + hydraulics::HeightPressureChange(at.density, at.pressure.height) -
+                 at.suction.vesselPressure - hydraulics::HeightPressureChange(at.density, at.suction.height);
+    } else {
+      pressure = CalculatePumpDesign(at).pressureDifference;
+    }
+    if (std::isfinite(pressure)) curve.push_back({at.flow, pressure});
+  }
+  return curve;
 }
 
 }  // namespace velmora::calculators

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // The pump quick design of a plant with one suction line and one pressure line between two
 // vessels: the pressure at the pump on both sides, the pump's pressure difference and head, the
@@ -83,6 +84,17 @@ long double HeadOfPressure(long double pressureBar, long double rho);
 // inlet, which already holds the velocity head: it is not added a second time. The hydraulic power
 // is ρ·g·Q·H, written ρ/1000·Q·H/367 kW with Q in m³/h (367 = 3600/9.81).
 PumpDesignResult CalculatePumpDesign(const PumpDesignInput& input);
+
+// One point of the plant's curve: the pressure the pump must add (bar) at a flow (m³/h).
+struct PumpCurvePoint {
+  long double flow = 0;
+  long double pressure = 0;
+};
+
+// The plant's curve over 0 … 1.5 Q in `points` steps: the static part (vessels and heights) plus
+// both lines' losses at each flow; at Q = 0 the static part alone. Points that cannot be calculated
+// are left out.
+std::vector<PumpCurvePoint> PumpSystemCurve(const PumpDesignInput& input, int points);
 
 // The dynamic viscosity above which the design notes a high viscosity: 39 mPa·s, in 10⁻⁶ kg/(m·s).
 inline constexpr long double kHighViscosity = 39000.0L;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "calculators/CalculatorForm.h"
 #include "fluids/MediumTakeOver.h"
 #include "main/MainCommands.h"
 #include "mainform/MainForm.h"
@@ -136,6 +137,9 @@ class TMyWindow : public QMainWindow {
   template <typename Dialog, typename... Arguments>
   void OpenPropertyDialog(Dialog*& dialog, const Arguments&... arguments);
   void OpenCurve();
+  // The calculators' second set: pump design, NPSH, economic diameters, converters, content.
+  void ConnectCalculatorsII(const std::function<calculators::Display()>& display);
+  QString ProgramFileFolder() const;
 
   // Project: every command runs on the session, then the windows show the project as it is now.
   std::unique_ptr<project::ProjectDialogs> MakeProjectDialogs();
