@@ -215,9 +215,9 @@ void Tv_geschw::Prepare(const mainform::MainForm& main) {
 
 void Tv_geschw::OKBtnClick() {
   ClearResults();
-  ShowTwo(calculators::CalculateFlowToVelocityDialog({EditText("Edit_Volumenstrom"), ListIndex("ComboBox1"),
-                                                      EditText("Edit_Rohrdurchmesser"), ListIndex("ComboVar1")},
-                                                     Texts()));
+  ShowTwo(calculators::CalculateFlowToVelocityDialog(
+      {EditText("Edit_Volumenstrom"), ListIndex("ComboBox1"), EditText("Edit_Rohrdurchmesser"), ListIndex("ComboVar1")},
+      Texts()));
 }
 
 // kv and Cv
@@ -270,7 +270,7 @@ TNorm_in_Betrieb_Dlg::TNorm_in_Betrieb_Dlg(const text::TextStore& texts, QWidget
 }
 
 calculators::StandardFlowForm TNorm_in_Betrieb_Dlg::Form() const {
-  return {EditText("Edit_Norm"), ListIndex("ComboBox1"), EditText("Edit_Temp"),
+  return {EditText("Edit_Norm"),  ListIndex("ComboBox1"), EditText("Edit_Temp"),
           ListIndex("ComboBox2"), EditText("Edit_Druck"), ListIndex("ComboBox3")};
 }
 

@@ -59,7 +59,8 @@ TInhaltDlg::TInhaltDlg(const text::TextStore& texts, QWidget* parent)
   connect(to_, &QSpinBox::valueChanged, this, &TInhaltDlg::BitBtn1Click);
   // A change of the flow clears the time only.
   connect(findChild<QLineEdit*>("Edit3"), &QLineEdit::textChanged, this, [this] { SetLabel("Label7", {}); });
-  connect(findChild<QComboBox*>("ComboBox1"), &QComboBox::currentIndexChanged, this, [this] { SetLabel("Label7", {}); });
+  connect(findChild<QComboBox*>("ComboBox1"), &QComboBox::currentIndexChanged, this,
+          [this] { SetLabel("Label7", {}); });
 }
 
 void TInhaltDlg::ClearResults() {
@@ -94,8 +95,7 @@ void TInhaltDlg::BitBtn1Click() {
 void TInhaltDlg::ShowTime() {
   calculators::Outcome outcome;
   calculators::FieldReader read(Texts(), outcome);
-  const std::optional<long double> flow =
-      read.Number({EditText("Edit3"), Text("FlowLabel").toStdString(), "Edit3"});
+  const std::optional<long double> flow = read.Number({EditText("Edit3"), Text("FlowLabel").toStdString(), "Edit3"});
   if (!flow) {
     ShowOutcome(outcome);
     return;

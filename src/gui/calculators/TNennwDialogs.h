@@ -31,7 +31,8 @@ class TNennwDialog : public CalculatorDialog {
 class TNennw_Fl_Dlg : public TNennwDialog {
   Q_OBJECT
  public:
-  explicit TNennw_Fl_Dlg(const text::TextStore& texts, QWidget* parent = nullptr) : TNennwDialog(texts, false, parent) {}
+  explicit TNennw_Fl_Dlg(const text::TextStore& texts, QWidget* parent = nullptr)
+      : TNennwDialog(texts, false, parent) {}
 };
 
 class TNennw_Ga_Dlg : public TNennwDialog {

@@ -73,10 +73,12 @@ void TPSchnellAusgabe::ShowResults(const calculators::PumpDesignForm& form, cons
   form_ = form;
   shown_ = shown;
   for (int r = 0; r < 15; ++r) {
-    for (int c = 0; c < 3; ++c) SetCell(lines_, r, c, shown.lines[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], c > 0);
+    for (int c = 0; c < 3; ++c)
+      SetCell(lines_, r, c, shown.lines[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], c > 0);
   }
   for (int r = 0; r < 4; ++r) {
-    for (int c = 0; c < 2; ++c) SetCell(totals_, r, c, shown.totals[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], c > 0);
+    for (int c = 0; c < 2; ++c)
+      SetCell(totals_, r, c, shown.totals[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], c > 0);
   }
   FitColumns();
 }

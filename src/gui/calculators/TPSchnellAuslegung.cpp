@@ -27,7 +27,7 @@ using calculators::kPumpElements;
 using calculators::kPumpFittings;
 
 // The fittings' edits and captions in the file's order.
-constexpr const char* kFittingStems[kPumpFittings] = {"Edit_Bogen", "Edit_Ventil", "Edit_Rue_Ventil",
+constexpr const char* kFittingStems[kPumpFittings] = {"Edit_Bogen", "Edit_Ventil",   "Edit_Rue_Ventil",
                                                       "Edit_Hahn",  "Edit_Schieber", "Edit_Rue_Klappe"};
 constexpr std::string_view kFittingKeys[kPumpFittings] = {"Bends", "GlobeValves", "LiftCheckValves",
                                                           "Cocks", "GateValves",  "SwingCheckValves"};
@@ -54,12 +54,9 @@ TPSchnellAuslegung::TPSchnellAuslegung(const text::TextStore& texts, QString pro
   QPushButton* calculate = Button("OKBtn", "CalculateBtn");
   calculate->setDefault(true);
   buttons->addWidget(calculate);
-  const std::pair<const char*, const char*> fileButtons[] = {{"BitBtnDateiOeffnen", "OpenBtn"},
-                                                             {"BitBtnSpeichern", "SaveBtn"},
-                                                             {"BitBtnSpeichernUnter", "SaveAsBtn"},
-                                                             {"BitBtnLeeren", "ClearBtn"},
-                                                             {"BitBtnKennlinie", "CurveBtn"},
-                                                             {"BitBtnInfo", "InfoBtn"}};
+  const std::pair<const char*, const char*> fileButtons[] = {
+      {"BitBtnDateiOeffnen", "OpenBtn"}, {"BitBtnSpeichern", "SaveBtn"},  {"BitBtnSpeichernUnter", "SaveAsBtn"},
+      {"BitBtnLeeren", "ClearBtn"},      {"BitBtnKennlinie", "CurveBtn"}, {"BitBtnInfo", "InfoBtn"}};
   for (const auto& [name, key] : fileButtons) buttons->addWidget(Button(name, key));
   buttons->addStretch();
   QPushButton* close = Button("CancelBtn", "CloseBtn");
@@ -379,9 +376,9 @@ void TPSchnellAuslegung::BitBtnSpeichernClick() {
 
 void TPSchnellAuslegung::BitBtnSpeichernUnterClick() {
   const QString folder = defaultFolder_.isEmpty() ? programFolder_ : defaultFolder_;
-  const QString file = ChooseFile(
-      this, {FileDialogKind::Save, Text("FilterSave"), "psa",
-             fileName_.isEmpty() ? QDir(folder).filePath(Text("DefaultFileName")) : fileName_});
+  const QString file =
+      ChooseFile(this, {FileDialogKind::Save, Text("FilterSave"), "psa",
+                        fileName_.isEmpty() ? QDir(folder).filePath(Text("DefaultFileName")) : fileName_});
   if (!file.isEmpty()) SaveTo(file);
 }
 
