@@ -43,8 +43,8 @@ PumpDesignForm PumpForm(const CalcRequest& r) {
     in(side + "height", line.height);
     in(side + "length", line.length);
     in(side + "diameter", line.diameter);
-    const char* fittings[] = {"bends", "globe_valves", "lift_check_valves", "cocks", "gate_valves",
-                              "swing_check_valves"};
+    const char* fittings[] = {"bends", "globe_valves", "lift_check_valves",
+                              "cocks", "gate_valves",  "swing_check_valves"};
     for (std::size_t i = 0; i < 6; ++i) in(side + fittings[i], line.fittings[i]);
     for (std::size_t e = 0; e < 3; ++e) {
       const std::string stem = side + "element" + std::to_string(e + 1) + "_";
@@ -138,7 +138,8 @@ const Outcome* AnswerCalculatorII(const CalcRequest& r, const text::TextStore& t
   if (name == "pump-design") return &Pump(r, t, d, json, o, error);
   if (name == "pipeline-content") return &Content(r, t, d, json, o, error);
   if (name == "npsh") {
-    o.two = CalculateNpshDialog({r.Input("suction_pressure"), 0, r.Input("vapour_pressure"), 0, r.Input("density"), 0}, t);
+    o.two =
+        CalculateNpshDialog({r.Input("suction_pressure"), 0, r.Input("vapour_pressure"), 0, r.Input("density"), 0}, t);
     Two(json, o.two, "npsh");
     return &o.two;
   }
@@ -158,9 +159,8 @@ const Outcome* AnswerCalculatorII(const CalcRequest& r, const text::TextStore& t
     return &o.two;
   }
   if (name == "standard-to-operating") {
-    o.two = CalculateStandardToOperatingDialog({r.Input("standard_flow"), 2, r.Input("temperature"), 0,
-                                                r.Input("pressure"), 0},
-                                               t, d);
+    o.two = CalculateStandardToOperatingDialog(
+        {r.Input("standard_flow"), 2, r.Input("temperature"), 0, r.Input("pressure"), 0}, t, d);
     Two(json, o.two, "operating_flow");
     return &o.two;
   }
