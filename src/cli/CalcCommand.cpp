@@ -5,8 +5,11 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "Batch.h"
+#include "CalcCalculators.h"
 #include "JsonWriter.h"
 #include "calculators/ChannelDialogs.h"
 #include "calculators/OrificeDesignDialog.h"
@@ -230,7 +233,9 @@ bool AnswerCalc(const CalcRequest& request, const TextsOf& textsOf, std::string&
   if (name == "draining-time") outcome = &Draining(request, *texts, answer, draining);
   if (name == "open-channel") outcome = &OpenChannel(request, *texts, display, answer, channel);
   if (name == "channel-design") outcome = &ChannelDesignAnswer(request, *texts, display, answer, design);
-  if (name == "strickler" && !Strickler(request, *texts, answer, error)) {
+  CalculatorsII second;
+  if (IsCalculatorII(name)) outcome = AnswerCalculatorII(request, *texts, display, answer, second, error);
+  if (!error.empty() || (name == "strickler" && !Strickler(request, *texts, answer, error))) {
     json.String("error", error);
     json.Close();
     out += '\n';
@@ -297,7 +302,17 @@ int RunCalcCommand(std::span<const char* const> arguments, const TextsOf& texts,
     return kUsageError;
   }
   CalcRequest request;
-  CalcRequestFromArguments(arguments.front(), arguments.subspan(1), request, edition);
+  // A file named after the calculator: "pipeline-content FILE", "pump-design --psa FILE".
+  std::vector<std::string> words(arguments.begin(), arguments.end());
+  if (words.size() >= 3 && words[0] == "pump-design" && words[1] == "--psa") {
+    words[2] = "psa=" + words[2];
+    words.erase(words.begin() + 1);
+  } else if (words.size() >= 2 && words[0] == "pipeline-content" && words[1].find('=') == std::string::npos) {
+    words[1] = "file=" + words[1];
+  }
+  std::vector<const char*> pointers;
+  for (const std::string& word : words) pointers.push_back(word.c_str());
+  CalcRequestFromArguments(pointers.front(), std::span<const char* const>(pointers).subspan(1), request, edition);
   std::string out;
   std::string refused;
   const bool answered = AnswerCalc(request, texts, out, refused);
@@ -315,6 +330,8 @@ std::string CalcHelpText() {
 
 USAGE
   velmora-calc calc NAME KEY=VALUE ... [us=true] [decimals=N] [edition=D|E|F|H] [id=...]
+  velmora-calc calc pump-design --psa FILE      (a saved pump quick design)
+  velmora-calc calc pipeline-content FILE [from=N] [to=N] [flow=Q]
   velmora-calc calc --batch < requests.jsonl > answers.jsonl
   velmora-calc calc --help
 
@@ -331,7 +348,8 @@ CALCULATORS AND THEIR KEYS
 )";
   for (const Calculator& calculator : Calculators()) {
     help += "  " + std::string(calculator.name) + ": " + std::string(calculator.about) + "\n";
-    for (const CalcKey& key : calculator.keys) {
+    for (const CalcKey& key : KeysOf(calculator)) {
+      if (key.meaning.empty()) continue;
       help += "    " + std::string(key.name) + std::string(key.name.size() < 12 ? 12 - key.name.size() : 1, ' ') +
               std::string(key.meaning) + "\n";
     }
@@ -353,6 +371,19 @@ OUTPUT (one JSON object per line; numbers with 18 significant digits, base units
                      R (semicircle) or H (triangle) m, H (rectangle,
                      trapezoid) m, velocity_text, first_text, second_text
   strickler          kind_name, condition_name, shown, take_over
+  pump-design        suction and pressure (velocity m/s, reynolds, lambda, laminar,
+                     vessel_pressure, geodetic_pressure, pipe_loss, each fitting's
+                     and element's loss, pump_pressure; bar), pressure_difference
+                     bar, head m, npsh m (available), power kW, rows (the result
+                     window's rows, cells separated by tabs)
+  npsh, pump-head, velocity-to-flow, flow-to-velocity, standard-to-operating
+                     npsh m, head m, flow m³/h, velocity m/s or operating_flow
+                     (in the standard flow's unit without "N"); shown,
+                     shown_second (the window's two result labels)
+  kv-to-zeta, cv-to-zeta
+                     zeta, shown
+  economic-dn        flow m³/h, table_dn_1, table_dn_2 (mm), report (the memo)
+  pipeline-content   content m³, shown, hours and time (with a flow)
   refused            the field the dialog refused and focused (e.g. "Edit3"),
                      else null
   failure            the calculation's failure message, else null
@@ -363,7 +394,9 @@ OUTPUT (one JSON object per line; numbers with 18 significant digits, base units
 
 BATCH MODE
   --batch reads one flat JSON object per line. The reader takes no nesting:
-  the inputs are members of the line itself beside "id" and "calculator":
+  the inputs are members of the line itself beside "id" and "calculator".
+  The pump design's two lines have flat names with the line as a prefix,
+  "suction.length", "pressure.element1_zeta" (up to 64 members a line):
     {"id": 1, "calculator": "outflow", "A": 0.01, "H": 2, "mu": 0.6}
     {"id": 2, "calculator": "open-channel", "shape": 0, "B": 2, "H": 1,
      "slope_given": 2, "percent": 1, "kSt": 50, "us": true}

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace velmora::cli {
 namespace {
@@ -90,6 +92,67 @@ constexpr CalcKey kDesign[] = {
     {"kSt", "Strickler coefficient, m^(1/3)/s"},
 };
 
+constexpr CalcKey kNpsh[] = {
+    {"suction_pressure", "absolute pressure at the suction side, bar"},
+    {"vapour_pressure", "vapour pressure, bar"},
+    {"density", "kg/m³"},
+};
+constexpr CalcKey kEconomic[] = {
+    {"flow", "volume flow, m³/h"},
+    {"gas", "0 liquids (tables A, B), 1 gases (tables C, D)"},
+    {"metric", "1 metric report (default), 0 imperial"},
+};
+constexpr CalcKey kPumpHead[] = {{"dp", "pressure loss, bar"}, {"density", "kg/m³"}};
+constexpr CalcKey kVelocityToFlow[] = {{"velocity", "m/s"}, {"diameter", "pipe diameter, mm"}};
+constexpr CalcKey kFlowToVelocity[] = {{"flow", "volume flow, m³/h"}, {"diameter", "pipe diameter, mm"}};
+constexpr CalcKey kKv[] = {{"kv", "kv value, m³/h"}, {"diameter", "inner diameter, mm"}};
+constexpr CalcKey kCv[] = {{"cv", "Cv value, US gal/min"}, {"diameter", "inner diameter, mm"}};
+constexpr CalcKey kStandard[] = {
+    {"standard_flow", "standard volume flow, Nm³/h"}, {"temperature", "°C"}, {"pressure", "absolute pressure, bar"}};
+constexpr CalcKey kContent[] = {{"file", "the project file (.vlm); also the word after the name"},
+                                {"from", "first calculation number (default 1)"},
+                                {"to", "last calculation number (default the last)"},
+                                {"flow", "volume flow for the filling time, m³/h"}};
+
+// The pump design's keys: the common ones, then each line's under "suction." and "pressure.".
+std::span<const CalcKey> PumpKeys() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> n = {"flow", "density", "viscosity", "roughness", "temperature", "vapour_pressure",
+                                  "pump", "medium",  "psa"};
+    for (const char* side : {"suction.", "pressure."}) {
+      for (const char* key : {"vessel_pressure", "height", "length", "diameter", "bends", "globe_valves",
+                              "lift_check_valves", "cocks", "gate_valves", "swing_check_valves"})
+        n.push_back(std::string(side) + key);
+      for (int e = 1; e <= 3; ++e) {
+        for (const char* key : {"count", "name", "zeta", "dp"})
+          n.push_back(std::string(side) + "element" + std::to_string(e) + "_" + key);
+      }
+    }
+    return n;
+  }();
+  static const std::vector<CalcKey> keys = [] {
+    std::vector<CalcKey> k;
+    for (const std::string& name : names) {
+      std::string_view meaning = "";
+      if (name == "flow") meaning = "volume flow, m³/h";
+      if (name == "density") meaning = "kg/m³";
+      if (name == "viscosity") meaning = "dynamic viscosity, 10^-6 kg/(m·s)";
+      if (name == "roughness") meaning = "pipe roughness k, mm (default 0.1)";
+      if (name == "temperature") meaning = "°C (informative)";
+      if (name == "vapour_pressure") meaning = "bar abs";
+      if (name == "pump" || name == "medium") meaning = "text";
+      if (name == "psa") meaning = "a saved design (*.psa) instead of the keys: --psa FILE";
+      if (name == "suction.vessel_pressure") meaning = "each line (suction. and pressure.): vessel pressure bar abs,";
+      if (name == "suction.height") meaning = "height m (suction: + inflow, - suction lift), length m,";
+      if (name == "suction.length") meaning = "diameter mm, the six fittings' counts, and elements 1 ... 3:";
+      if (name == "suction.diameter") meaning = "count, name, zeta or dp (bar; a dp counts before zeta)";
+      k.push_back({name, meaning});
+    }
+    return k;
+  }();
+  return keys;
+}
+
 constexpr Calculator kCalculators[] = {
     {"orifice-design", "bore of a restriction orifice for a wanted pressure loss", kOrifice},
     {"outflow", "outflow from a vessel at constant level", kOutflow},
@@ -99,6 +162,17 @@ constexpr Calculator kCalculators[] = {
     {"open-channel", "open channel flow by Manning-Strickler", kOpenChannel},
     {"strickler", "Strickler coefficient of the database", kStrickler},
     {"channel-design", "hydraulically optimal channel profile", kDesign},
+    {"pump-design", "pump quick design of a plant with a suction and a pressure line", {}},
+    {"npsh", "available NPSH", kNpsh},
+    {"economic-dn", "economic nominal diameter", kEconomic},
+    {"pump-head", "head of a pressure loss", kPumpHead},
+    {"velocity-to-flow", "volume flow of a velocity in a pipe", kVelocityToFlow},
+    {"flow-to-velocity", "velocity of a volume flow in a pipe", kFlowToVelocity},
+    {"kv-to-zeta", "zeta value of a kv value", kKv},
+    {"cv-to-zeta", "zeta value of a Cv value", kCv},
+    {"standard-to-operating", "operating volume flow of a standard volume flow", kStandard},
+    {"pipeline-content",
+     "content and filling time of the straight pipes of a project file (calc pipeline-content FILE)", kContent},
 };
 
 // The settings every calculator takes beside its inputs.
@@ -151,7 +225,7 @@ void AddInput(CalcRequest& request, std::string_view key, JsonType type, std::st
   if (!request.error.empty()) return;
   if (Setting(request, key, type, text)) return;
   bool known = false;
-  for (const CalcKey& k : request.calculator->keys) known = known || k.name == key;
+  for (const CalcKey& k : KeysOf(*request.calculator)) known = known || k.name == key;
   if (!known) {
     request.error = "unknown key \"" + Shortened(key) + "\" of " + std::string(request.calculator->name);
     return;
@@ -170,6 +244,10 @@ void AddInput(CalcRequest& request, std::string_view key, JsonType type, std::st
 }  // namespace
 
 std::span<const Calculator> Calculators() { return kCalculators; }
+
+std::span<const CalcKey> KeysOf(const Calculator& calculator) {
+  return calculator.name == "pump-design" ? PumpKeys() : calculator.keys;
+}
 
 const Calculator* CalculatorNamed(std::string_view name) {
   for (const Calculator& calculator : kCalculators) {

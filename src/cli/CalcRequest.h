@@ -29,6 +29,8 @@ struct Calculator {
 // Every calculator of velmora-calc calc.
 std::span<const Calculator> Calculators();
 const Calculator* CalculatorNamed(std::string_view name);
+// The keys of a calculator (the pump design's are built from its two lines).
+std::span<const CalcKey> KeysOf(const Calculator& calculator);
 
 struct CalcRequest {
   const Calculator* calculator = nullptr;

@@ -25,7 +25,8 @@ struct JsonMember {
 };
 
 struct FlatObject {
-  static constexpr std::size_t MaxMembers = 32;
+  // 64: the pump design's two lines (flat, prefixed members) with the common inputs and settings.
+  static constexpr std::size_t MaxMembers = 64;
   JsonMember members[MaxMembers];
   std::size_t count = 0;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 
 #include "CalcCommand.h"
 #include "CalcRequest.h"
@@ -106,6 +107,58 @@ TEST(CalcCommand, HelpNamesEveryCalculatorAndKey) {
     for (const CalcKey& key : calculator.keys) EXPECT_TRUE(Has(help, "    " + std::string(key.name) + " ")) << key.name;
   }
   EXPECT_TRUE(Has(help, "no nesting"));
+}
+
+}  // namespace
+}  // namespace velmora::cli
+
+namespace velmora::cli {
+namespace {
+
+TEST(CalcCommand, PumpDesignNpshDiameterAndConvertersAnswerTheirExamples) {
+  const struct {
+    const char* name;
+    std::vector<const char*> arguments;
+    const char* expected;
+  } cases[] = {
+      {"npsh", {"suction_pressure=1", "vapour_pressure=0.0234", "density=998.2"}, "\"shown\":\"10,0 m\""},
+      {"pump-head", {"dp=1", "density=1000"}, "\"shown\":\"10,2 m\""},
+      {"kv-to-zeta", {"kv=10", "diameter=50"}, "\"zeta\":100,"},
+      {"cv-to-zeta", {"cv=10", "diameter=50"}, "\"shown\":\"135,208\""},
+      {"standard-to-operating", {"standard_flow=100", "temperature=20", "pressure=2"}, "\"shown\":\"54,372 m³/h\""},
+      {"velocity-to-flow", {"velocity=1", "diameter=100"}, "\"shown\":\"28,27 m³/h\""},
+      {"flow-to-velocity", {"flow=28.2743", "diameter=100"}, "\"shown\":\"1,00 m/s\""},
+      {"economic-dn", {"flow=30"}, "\"table_dn_1\":66,\"table_dn_2\":97"},
+  };
+  for (const auto& c : cases) {
+    CalcRequest request;
+    CalcRequestFromArguments(c.name, c.arguments, request, 'D');
+    std::string out, refused;
+    EXPECT_TRUE(AnswerCalc(request, kTexts, out, refused)) << c.name << out;
+    EXPECT_NE(out.find(c.expected), std::string::npos) << c.name << ": " << out;
+  }
+  // The pump design as a JSON line with the lines' prefixed members.
+  CalcRequest request;
+  auto object = std::make_unique<FlatObject>();
+  CalcRequestFromLine(
+      R"({"calculator":"pump-design","flow":30,"density":998.2,"viscosity":1002,"vapour_pressure":0.02339,)"
+      R"("suction.vessel_pressure":1.01325,"suction.height":2,"suction.length":5,"suction.diameter":100,)"
+      R"("suction.gate_valves":1,"pressure.vessel_pressure":3,"pressure.height":20,"pressure.length":50,)"
+      R"("pressure.diameter":80,"pressure.globe_valves":1,"pressure.swing_check_valves":1,)"
+      R"("pressure.element1_count":2,"pressure.element1_zeta":0.5})",
+      *object, request, 'D');
+  std::string out, refused;
+  ASSERT_TRUE(AnswerCalc(request, kTexts, out, refused)) << out;
+  EXPECT_NE(out.find("\"head\":41.5"), std::string::npos) << out;
+  EXPECT_NE(out.find("Förderhöhe in m:\\t41,511"), std::string::npos) << out;
+  // A refusal names the field; a damaged *.psa is an error with the file message.
+  CalcRequestFromArguments("pump-design", std::vector<const char*>{"flow=0"}, request, 'D');
+  EXPECT_FALSE(AnswerCalc(request, kTexts, out, refused));
+  EXPECT_NE(out.find("\"refused\":\"Edit3\""), std::string::npos) << out;
+  CalcRequestFromArguments("pump-design", std::vector<const char*>{"psa=/nonexistent.psa"}, request, 'D');
+  out.clear();
+  AnswerCalc(request, kTexts, out, refused);
+  EXPECT_NE(out.find("\"error\":\"Die Datei nonexistent.psa kann nicht"), std::string::npos) << out;
 }
 
 }  // namespace

@@ -57,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"too many members",
                  [] {
                    std::string s = "{";
-                   for (int i = 0; i < 33; ++i) s += "\"k" + std::to_string(i) + "\":1,";
+                   for (int i = 0; i < static_cast<int>(FlatObject::MaxMembers) + 1; ++i)
+                     s += "\"k" + std::to_string(i) + "\":1,";
                    s.back() = '}';
                    return s;
                  }(),

@@ -164,10 +164,13 @@ TEST_F(MainWindow, ElementInformationTexts) {
   EXPECT_EQ(shown[1].text, German().FormText("MyWindow", "info1") + "\n" + German().FormText("MyWindow", "info2"));
 }
 
-TEST_F(MainWindow, MenuItemsOfLaterFeaturesAreDisabledNotFaked) {
-  for (const char* name : {"PumpenSchnellauslegung1", "Nennweite1", "Frderhhe1"}) {
-    EXPECT_FALSE(Find<QAction>(name)->isEnabled()) << name;
-  }
+TEST_F(MainWindow, PipelineContentWaitsForATable) {
+  QMenu* calculate = Find<QMenu>("Berechnen1");
+  emit calculate->aboutToShow();
+  EXPECT_FALSE(Find<QAction>("RohrInhaltFllzeit1")->isEnabled());
+  PressCalculate();
+  emit calculate->aboutToShow();
+  EXPECT_TRUE(Find<QAction>("RohrInhaltFllzeit1")->isEnabled());
   EXPECT_TRUE(Find<QAction>("Berechnen2")->isEnabled());
   EXPECT_EQ(Find<QAction>("Berechnen2")->shortcut(), QKeySequence(Qt::Key_F3));
 }

@@ -87,6 +87,11 @@ std::span<const units::Unit> FlowUnits(int kind);
 // first entry, a list without a choice).
 long double InBase(std::span<const units::Unit> list, int index, long double value, long double density = 1);
 
+// A pressure difference in bar from a value of the named pressure unit: scale factors only, so that
+// the gauge unit "psig" converts 2 psig of loss into 0.138 bar, not into the absolute 1.151 bar.
+// An unknown unit counts as bar.
+long double PressureDifferenceToBar(std::string_view unit, long double value);
+
 // A label caption: the word, a blank, the word for "in" and the unit text ("B in Meter:").
 std::string InCaption(const text::TextStore& texts, std::string_view word, std::string_view unit);
 

@@ -55,6 +55,15 @@ TakeOverWrites TableDialog(const PartTakeOver& t) {
   return writes;
 }
 
+// The pump quick design takes the inner diameter of a circular pipe into the page that is shown.
+TakeOverWrites PumpDesign(const PartTakeOver& t, char side) {
+  TakeOverWrites writes;
+  if (t.part != PartKind::Pipe || t.dimensions.empty()) return writes;
+  writes.texts.push_back({std::string("Edit_Durchmesser_") + side, t.dimensions[0]});
+  writes.units.push_back({std::string("Combo_Durchmesser_") + side, t.inches ? kInch : kMillimetre});
+  return writes;
+}
+
 }  // namespace
 
 TakeOverWrites WritesFor(const PartTakeOver& takeOver, TakeOverTarget target) {
@@ -62,6 +71,8 @@ TakeOverWrites WritesFor(const PartTakeOver& takeOver, TakeOverTarget target) {
     case TakeOverTarget::MainWindow: return MainWindow(takeOver);
     case TakeOverTarget::ColumnDialog: return ColumnDialog(takeOver);
     case TakeOverTarget::TableDialog: return TableDialog(takeOver);
+    case TakeOverTarget::PumpSuction: return PumpDesign(takeOver, 'S');
+    case TakeOverTarget::PumpPressure: return PumpDesign(takeOver, 'D');
   }
   return {};
 }

@@ -26,6 +26,8 @@ enum class TakeOverTarget {
   MainWindow,    // the element inputs: the element is chosen, then its dimensions written
   ColumnDialog,  // TSpalteAendernDlg: its description and element lines
   TableDialog,   // TTabelleAendern: its diameter (pipes) or width and height (rectangular pipes)
+  PumpSuction,   // TPSchnellAuslegung, suction page: the inner diameter of a pipe
+  PumpPressure,  // TPSchnellAuslegung, pressure page: the inner diameter of a pipe
 };
 
 // One write into a control, named as the window names it.

@@ -39,8 +39,16 @@ bool CoefficientCommands::ColumnDialogShown() const { return columnDialog_ != nu
 void CoefficientCommands::OpenZetaDatabase() {
   TZetaDatenbank* dialog = ZetaDialog();
   dialog->Present();
-  if (dialog->exec() != QDialog::Accepted || !dialog->Chosen()) return;
+  const bool pump = PumpDesignShown();
+  dialog->ShowPumpRows(pump, pump && pump_.pageText ? pump_.pageText() : QString());
+  const bool accepted = dialog->exec() == QDialog::Accepted && dialog->Chosen();
+  dialog->ShowPumpRows(false, {});
+  if (!accepted) return;
   const coefficients::ZetaChoice& choice = *dialog->Chosen();
+  if (pump) {
+    if (pump_.zeta) pump_.zeta(choice, dialog->PumpRowsChecked());
+    return;
+  }
   if (ColumnDialogShown()) {
     columnDialog_->TakeOverZeta(ToQString(choice.zeta),
                                 choice.describe ? ToQString(coefficients::ZetaDescription(choice)) : QString());
@@ -57,6 +65,10 @@ void CoefficientCommands::OpenRoughnessDatabase() {
   dialog->Present();
   if (dialog->exec() != QDialog::Accepted || !dialog->Chosen()) return;
   const std::string& value = *dialog->Chosen();
+  if (PumpDesignShown()) {
+    if (pump_.roughness) pump_.roughness(value);
+    return;
+  }
   if (ColumnDialogShown()) {
     columnDialog_->TakeOverRoughness(
         ToQString(coefficients::ColumnDialogRoughness(value, columnDialog_->UsDisplay(), texts_.edition())));

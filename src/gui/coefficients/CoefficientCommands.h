@@ -2,8 +2,11 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <functional>
+#include <string>
 
+#include "coefficients/ZetaTakeOver.h"
 #include "mainform/MainForm.h"
 #include "text/TextStore.h"
 
@@ -22,6 +25,15 @@ struct CoefficientHooks {
   std::function<void(const mainform::MainForm&)> writeForm;
 };
 
+// The pump quick design as a target of the databases: whether it is shown, the caption of its
+// visible page, and its take-overs (the zeta database's rows 1 … 3, the roughness in mm).
+struct PumpDesignTarget {
+  std::function<bool()> shown;
+  std::function<QString()> pageText;
+  std::function<void(const coefficients::ZetaChoice&, const std::array<bool, 3>&)> zeta;
+  std::function<void(const std::string&)> roughness;
+};
+
 // Opens the zeta and roughness databases and hands their values to the window that is open: the
 // column dialog while it is shown, else the main window. Each dialog is made on first use and
 // keeps its state afterwards.
@@ -34,6 +46,8 @@ class CoefficientCommands : public QObject {
   CoefficientCommands(const text::TextStore& texts, QString programFolder, CoefficientHooks hooks,
                       TSpalteAendernDlg* columnDialog, QWidget* window);
 
+  void SetPumpDesign(PumpDesignTarget pump) { pump_ = std::move(pump); }
+
   void OpenZetaDatabase();
   void OpenRoughnessDatabase();
 
@@ -42,6 +56,7 @@ class CoefficientCommands : public QObject {
 
  private:
   bool ColumnDialogShown() const;
+  bool PumpDesignShown() const { return pump_.shown && pump_.shown(); }
 
   const text::TextStore& texts_;
   QString programFolder_;
@@ -50,6 +65,7 @@ class CoefficientCommands : public QObject {
   QWidget* window_;
   TZetaDatenbank* zeta_ = nullptr;
   TRauDatenbank* roughness_ = nullptr;
+  PumpDesignTarget pump_;
 };
 
 }  // namespace velmora::gui

@@ -63,6 +63,9 @@ TZetaDatenbank::TZetaDatenbank(const text::TextStore& texts, QString folder, QWi
   describe_->setObjectName("CheckBox1");
   describe_->setChecked(true);
   auto* pump = new QHBoxLayout;
+  pumpPage_ = MakeLabel(this, "LabelPumpe");
+  pumpPage_->setVisible(false);
+  pump->addWidget(pumpPage_);
   for (std::size_t i = 0; i < pumpRows_.size(); ++i) {
     pumpRows_[i] = new QCheckBox(this);
     pumpRows_[i]->setObjectName(QString("CheckBox%1").arg(i + 2));
@@ -105,6 +108,16 @@ void TZetaDatenbank::ApplyTexts() {
   for (QCheckBox* row : pumpRows_) row->setText(form(row->objectName().toUtf8().constData()));
   ok_->setText(ToQString(texts_.GlobalText(text::global::kTakeOverCaption)));
   findChild<QPushButton*>("BitBtn1")->setText(form("BitBtn1"));
+}
+
+void TZetaDatenbank::ShowPumpRows(bool visible, const QString& page) {
+  pumpPage_->setText(page + ":");
+  pumpPage_->setVisible(visible);
+  for (QCheckBox* row : pumpRows_) row->setVisible(visible);
+}
+
+std::array<bool, 3> TZetaDatenbank::PumpRowsChecked() const {
+  return {pumpRows_[0]->isChecked(), pumpRows_[1]->isChecked(), pumpRows_[2]->isChecked()};
 }
 
 void TZetaDatenbank::showEvent(QShowEvent* event) {

@@ -11,6 +11,7 @@
 #include "text/TextStore.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -33,6 +34,11 @@ class TZetaDatenbank : public QDialog {
   void Present() { chosen_.reset(); }
 
   void ApplyTexts();
+
+  // The pump quick design's target rows: shown (with the caption of its visible page) while that
+  // window is open, hidden otherwise; which of rows 1 … 3 are checked.
+  void ShowPumpRows(bool visible, const QString& page);
+  std::array<bool, 3> PumpRowsChecked() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -58,6 +64,7 @@ class TZetaDatenbank : public QDialog {
   QLineEdit* zeta_ = nullptr;             // Edit1
   QCheckBox* describe_ = nullptr;         // CheckBox1
   std::array<QCheckBox*, 3> pumpRows_{};  // CheckBox2 … CheckBox4: rows of the pump quick design
+  QLabel* pumpPage_ = nullptr;            // the page the rows belong to
   QPushButton* ok_ = nullptr;             // OKBtn
 };
 

@@ -11,12 +11,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
 
 #include "calculators/CalculatorWindows.h"
+#include "calculators/PumpDesignFile.h"
+#include "calculators/TPSchnellAuslegung.h"
 #include "catalogue/ElementLayout.h"
 #include "coefficients/CoefficientCommands.h"
 #include "curve/CurveCommand.h"
@@ -173,6 +176,7 @@ void TMyWindow::ConnectCommands() {
   on("AbnehmenderFlssigkeitsspiegel1", [this, display] { calculators_->OpenDrainingTime(display()); });
   on("VorhandenesGerinneberechnen1", [this, display] { calculators_->OpenOpenChannel(display()); });
   on("Gerinneauslegen1", [this, display] { calculators_->OpenChannelDesign(display()); });
+  ConnectCalculatorsII(display);
   on("StoffdatensonstigeMedien1", [this] { OpenPropertyDialog(liquidDialog_, programFolder_); });
   on("StoffdatensonstigeGase1", [this] { OpenPropertyDialog(gasDialog_, programFolder_); });
   on("ZetaDatenbank1", [this] { coefficients_->OpenZetaDatabase(); });
@@ -254,6 +258,46 @@ void TMyWindow::ConnectCommands() {
   connect(shortDisplay_, &TKurzAnzeige::Edited, this, [this] { session_.MarkChanged(); });
 }
 
+void TMyWindow::ConnectCalculatorsII(const std::function<calculators::Display()>& display) {
+  const auto on = [this](const char* command, auto handler) {
+    connect(&commands_[command], &QAction::triggered, this, handler);
+  };
+  calculators_->SetMainWindow({[this] { return ReadForm(); }, [this](const mainform::MainForm& f) { WriteForm(f); },
+                               [this]() -> const results::ResultsTable& { return session_.Table(); }});
+  on("PumpenSchnellauslegung1", [this, display] { calculators_->OpenPumpDesign(display()); });
+  on("NPSHWert1", [this, display] { calculators_->OpenNpsh(display()); });
+  on("Nennweite1", [this, display] { calculators_->OpenEconomicDiameter(false, display()); });
+  on("NennweiteGase1", [this, display] { calculators_->OpenEconomicDiameter(true, display()); });
+  on("Frderhhe1", [this, display] { calculators_->OpenPumpHead(display()); });
+  on("GeschwindigkeitinVolumenstrom1", [this, display] { calculators_->OpenVelocityToFlow(display()); });
+  on("VolumenstrominGeschwindigkeit1", [this, display] { calculators_->OpenFlowToVelocity(display()); });
+  on("NormminBetriebsm1", [this, display] { calculators_->OpenStandardToOperating(display()); });
+  on("kvinZeta1", [this, display] { calculators_->OpenValveZeta(false, display()); });
+  on("CvinZeta1", [this, display] { calculators_->OpenValveZeta(true, display()); });
+  on("RohrInhaltFllzeit1", [this, display] { calculators_->OpenPipelineContent(display()); });
+  on("Einheitenumrechnen1", [this] { calculators_->OpenUnitConverterInfo(); });
+  connect(&commands_.Menu("Berechnen1"), &QMenu::aboutToShow, this,
+          [this] { commands_["RohrInhaltFllzeit1"].setEnabled(session_.HasElements()); });
+  // The pump quick design's databases take over into it while it is shown.
+  connect(calculators_, &CalculatorWindows::PumpPipeCatalogueRequested, this, [this] {
+    TPSchnellAuslegung* pump = calculators_->PumpDesign();
+    parts_->Open(
+        parts::PartKind::Pipe, [pump](const parts::PartTakeOver& t) { pump->TakeOverPipe(t); }, pump);
+  });
+  connect(calculators_, &CalculatorWindows::PumpZetaDatabaseRequested, coefficients_,
+          &CoefficientCommands::OpenZetaDatabase);
+  connect(calculators_, &CalculatorWindows::PumpRoughnessDatabaseRequested, coefficients_,
+          &CoefficientCommands::OpenRoughnessDatabase);
+  coefficients_->SetPumpDesign(
+      {[this] { return calculators_->PumpDesignShown(); },
+       [this] { return calculators_->PumpDesign()->VisibleSideText(); },
+       [this](const coefficients::ZetaChoice& c, const std::array<bool, 3>& rows) {
+         calculators_->PumpDesign()->TakeOverZeta(c, rows);
+       },
+       [this](const std::string& value) { calculators_->PumpDesign()->TakeOverRoughness(value); }});
+  calculators_->PumpDesign()->SetDefaultFolder(ProgramFileFolder());
+}
+
 void TMyWindow::PrintTable() {
   if (!session_.HasElements()) return;
   results_->StoreLook(session_.Appearance());  // the grid's column widths, for wrapping
@@ -262,6 +306,12 @@ void TMyWindow::PrintTable() {
                                 ProjectPath().value_or(QString()), results_->Grid()->font(),
                                 static_cast<double>(results_->Grid()->logicalDpiX())};
   if (pageSetup_->Run(session_.Appearance(), source)) session_.MarkChanged();
+}
+
+QString TMyWindow::ProgramFileFolder() const {
+  // Files the program writes for the user go to the program folder while it may be written to.
+  const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  return ToQString(calculators::ProgramFileFolder(ToStdString(programFolder_), ToStdString(userData)).string());
 }
 
 QString TMyWindow::InfoText(int index) const {

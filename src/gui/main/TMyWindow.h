@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "calculators/CalculatorForm.h"
 #include "fluids/MediumTakeOver.h"
 #include "main/MainCommands.h"
 #include "mainform/MainForm.h"
@@ -149,6 +150,9 @@ class TMyWindow : public QMainWindow {
   void OpenCurve();
   // The user-defined media both user-database dialogs share, made on first use.
   UserMedia* UserMediaStore();
+  // The calculators' second set: pump design, NPSH, economic diameters, converters, content.
+  void ConnectCalculatorsII(const std::function<calculators::Display()>& display);
+  QString ProgramFileFolder() const;
 
   // Project: every command runs on the session, then the windows show the project as it is now.
   std::unique_ptr<project::ProjectDialogs> MakeProjectDialogs();
