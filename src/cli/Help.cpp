@@ -6,7 +6,8 @@ const char* const UsageText =
     "usage: velmora-calc element [--no-checks] KEY=VALUE ...\n"
     "       velmora-calc batch [--no-checks] < requests.jsonl > results.jsonl\n"
     "       velmora-calc property water|saturation|air|humid-air|air-saturation KEY=VALUE ...\n"
-    "       velmora-calc property gas|liquid|vapour-pressure NAME KEY=VALUE ...\n"
+    "       velmora-calc property gas|liquid|vapour-pressure|oil|user NAME KEY=VALUE ...\n"
+    "       velmora-calc property brine|aqueous|estimate ...\n"
     "       velmora-calc list gases|liquids|vapour-pressure|brines|oils|aqueous|substances|user\n"
     "       velmora-calc property --batch < states.jsonl > properties.jsonl\n"
     "       velmora-calc curve FILE --from A --to B [--points N] [--unit U] [--us]\n"
@@ -16,7 +17,8 @@ const char* const UsageText =
     "       velmora-calc parts list|pipe|rect|bend|reducer|tee|dump [options]\n"
     "       velmora-calc --help\n";
 
-const char* const HelpText = R"(velmora-calc - pressure loss of one pipeline element, from the command line
+const char* const HelpText = R"(velmora-calc - Velmora's calculations from the command line: pipeline elements,
+project tables and system curves, fluid properties, standard parts and calculators
 
 USAGE
   velmora-calc element [--no-checks] KEY=VALUE ...
@@ -24,22 +26,21 @@ USAGE
   velmora-calc batch [--no-checks]
                          read JSON lines from standard input, write one JSON
                          line per input line, in the same order
-  velmora-calc property ...
-                         density and viscosity of water, steam and air as
-                         the property dialogs calculate them (velmora-calc
-                         property --help)
   velmora-calc curve FILE --from A --to B [options]
                          the system curve of a project file: its pressure loss
                          at flows from A to B (see SYSTEM CURVE)
   velmora-calc table [--format text|csv|json] [--recalculate] FILE
                          print a project file's results table (see TABLE)
-  velmora-calc calc ...  the calculator dialogs: orifice-design, outflow,
-                         small-opening-mu, large-opening-mu, draining-time,
-                         open-channel, strickler, channel-design, with every
-                         key of each (velmora-calc calc --help)
+  velmora-calc calc ...  the calculators: orifice design, outflow, discharge
+                         coefficients, draining time, open channels, pump
+                         design, NPSH, economic diameter, converters, pipeline
+                         content, with every key of each (velmora-calc calc
+                         --help)
+  velmora-calc property ...
                          density and viscosity of water, steam and air, of
-                         the gases and liquids of the databases, vapour
-                         pressures, as the property dialogs calculate them
+                         the gases and liquids of the databases, brines, oils,
+                         aqueous solutions, estimated and user-defined media,
+                         vapour pressures, as the property dialogs calculate them
                          (velmora-calc property --help)
   velmora-calc list gases|liquids|vapour-pressure|brines|oils|aqueous|substances|user
                          the names of a property table, one a line
@@ -50,7 +51,7 @@ USAGE
   velmora-calc --help    this text
   velmora-calc --version the program version
 
-The calculation is the one of the program's results table: the same element
+The element calculation is the one of the program's results table: the same element
 kinds, laws, laminar/turbulent choice (laminar below Re = 2320), gas correction
 and element count.
 
