@@ -54,7 +54,7 @@ struct VapourPressureTakeOver {
   std::optional<std::string> temperature;     // for the pump quick design: the whole degrees
 };
 
-// The substance named in the pump quick design's medium text: the part before "(", without the
+// The substance named in the pump quick design's medium text: the words before "(", without the
 // blank before it.
 std::string PumpMediumName(std::string_view medium);
 

@@ -50,8 +50,8 @@ struct TakeOverWrites {
 };
 
 // The take-over of every catalogue into every window that can ask for it: which element is chosen
-// and which edit and unit list gets which value. Nothing is written into a window the part cannot
-// fill (a bend into the table dialog).
+// and which edit and unit list gets which value. Nothing is written into a window the catalogue entry
+// cannot fill (a bend into the table dialog).
 TakeOverWrites WritesFor(const PartTakeOver& takeOver, TakeOverTarget target);
 
 // The writes into the main window's inputs (after the element was chosen and its panel built).

@@ -29,7 +29,7 @@ class PartsCatalogues : public QObject {
   // `us` answers whether values are taken over in US units (inches) or metric (mm).
   PartsCatalogues(const text::TextStore& texts, QString programFolder, std::function<bool()> us, QWidget* window);
 
-  // Shows the catalogue of the part modally over `over`; its take-over goes to `receiver`. A fixed
+  // Shows the catalogue of that kind of standard part modally over `over`; its take-over goes to `receiver`. A fixed
   // choice sets the reduction/expansion or dividing/combining choice and keeps it.
   void Open(parts::PartKind part, TakeOverReceiver receiver, QWidget* over = nullptr,
             std::optional<int> fixedChoice = std::nullopt);
