@@ -61,14 +61,15 @@ INSTANTIATE_TEST_SUITE_P(Help, EveryLanguage, testing::ValuesIn(text::kEditions)
                          [](const auto& info) { return std::string(1, info.param); });
 
 // German and English are complete: every page of either is written in its own language. French and
-// Dutch have the element and calculator chapters (the rest shows in English).
+// Dutch have the element and calculator chapters and the parts chapter's main page (the rest shows in English).
 TEST(Manual, GermanAndEnglishAreCompleteFrenchAndDutchHaveElementsAndCalculators) {
   const fs::path sources = fs::path(VELMORA_SOURCE_DIR) / "data" / "help";
   for (const HelpPage& page : Manual('E').Pages()) {
     const bool generated = page.id.starts_with("elements");  // written from elements.tsv
     for (const char* language : {"de", "en", "fr", "nl"}) {
       const bool required = std::string_view(language) == "de" || std::string_view(language) == "en" ||
-                            page.id.starts_with("calc") || page.id == "laws.html" || page.id == topic::kStart;
+                            page.id.starts_with("calc") || page.id == "laws.html" || page.id == "parts.html" ||
+                            page.id == topic::kStart;
       if (generated || !required) continue;
       EXPECT_TRUE(fs::exists(sources / language / page.id)) << language << "/" << page.id;
     }

@@ -1,16 +1,16 @@
 #include "calculators/ConverterDialogs.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 #include "units/Numbers.h"
 
@@ -48,6 +48,7 @@ void ConverterDialog::Finish(const char* first, const char* second, bool takeOve
   if (second != nullptr) grid_->addWidget(MakeLabel(this, second), row, 2);
   grid_->setColumnStretch(3, 1);
   auto* buttons = new QHBoxLayout;
+  buttons_ = buttons;
   QPushButton* calculate = Button("OKBtn", "CalculateBtn");
   calculate->setDefault(true);
   buttons->addWidget(calculate);
@@ -99,6 +100,7 @@ TNPSHDialog::TNPSHDialog(const text::TextStore& texts, QWidget* parent)
   AddField("Label3", "VapourLabel", "Edit2", "ComboBox3", units::PressureUnits());
   AddField("Label4", "DensityLabel", "Edit3", "ComboBox2", units::DensityUnits());
   Finish("Label6", "Label7", false, "BitBtn1", "DatabaseBtn");
+  InstallHelp(*this, texts, help::topic::kNpsh, buttons_);
   connect(findChild<QPushButton*>("BitBtn1"), &QPushButton::clicked, this, &TNPSHDialog::DatabaseRequested);
 }
 
@@ -139,6 +141,7 @@ TFoerderhoehe_Dlg::TFoerderhoehe_Dlg(const text::TextStore& texts, QWidget* pare
   AddField("Label2", "LossLabel", "Edit_Druck", "ComboBox1", units::PressureUnits());
   AddField("Label3", "DensityLabel", "Edit_Dichte", "ComboBox2", units::DensityUnits());
   Finish("Label5", "Label6", false);
+  InstallHelp(*this, texts, help::topic::kPumpHead, buttons_);
 }
 
 void TFoerderhoehe_Dlg::Prepare(const mainform::MainForm& main, const results::ResultsTable& table) {
@@ -164,6 +167,7 @@ Tgeschw_v::Tgeschw_v(const text::TextStore& texts, QWidget* parent)
   AddField("Label1", "VelocityLabel", "Edit_Geschwindigkeit", "ComboBox1", kVelocityUnits);
   AddField("Label2", "DiameterLabel", "Edit_Rohrdurchmesser", "ComboVar1", calculators::MillimetreUnits());
   Finish("Label3", "Label4", true);
+  InstallHelp(*this, texts, help::topic::kVelocityToFlow, buttons_);
 }
 
 void Tgeschw_v::Prepare(const mainform::MainForm& main, const results::ResultsTable& table) {
@@ -195,6 +199,7 @@ Tv_geschw::Tv_geschw(const text::TextStore& texts, QWidget* parent)
   AddField("Label1", "FlowLabel", "Edit_Volumenstrom", "ComboBox1", calculators::FlowUnits(0));
   AddField("Label2", "DiameterLabel", "Edit_Rohrdurchmesser", "ComboVar1", calculators::MillimetreUnits());
   Finish("Label3", "Label4", false);
+  InstallHelp(*this, texts, help::topic::kFlowToVelocity, buttons_);
 }
 
 void Tv_geschw::Prepare(const mainform::MainForm& main) {
@@ -229,6 +234,7 @@ TValveZetaDialog::TValveZetaDialog(const text::TextStore& texts, bool cv, QWidge
   AddField("Label1", "CoefficientLabel", "Edit1");
   AddField("Label2", "DiameterLabel", "Va1_Edit", "ComboVar1", calculators::MillimetreUnits());
   Finish("Label4", nullptr, true);
+  InstallHelp(*this, texts, cv ? help::topic::kCvToZeta : help::topic::kKvToZeta, buttons_);
   SetEdit("Va1_Edit", "100");
 }
 
@@ -266,6 +272,7 @@ TNorm_in_Betrieb_Dlg::TNorm_in_Betrieb_Dlg(const text::TextStore& texts, QWidget
   AddField("Label3", "TemperatureLabel", "Edit_Temp", "ComboBox2", units::TemperatureUnits());
   AddField("Label4", "PressureLabel", "Edit_Druck", "ComboBox3", units::PressureUnits());
   Finish("Label5", "Label6", true);
+  InstallHelp(*this, texts, help::topic::kStandardToOperating, buttons_);
   SelectUnit("ComboBox1", 2);
 }
 
@@ -295,7 +302,7 @@ void TNorm_in_Betrieb_Dlg::ApplyTakeOver(mainform::MainForm& main) const {
   calculators::ApplyOperatingTakeOver(main, Form(), ToStdString(flow));
 }
 
-// Unit converter information
+// Unit conversion
 
 TEhuInfo::TEhuInfo(const text::TextStore& texts, QWidget* parent)
     : CalculatorDialog(texts, calculators::kUnitInfoBlock, QString(), parent) {
@@ -304,10 +311,12 @@ TEhuInfo::TEhuInfo(const text::TextStore& texts, QWidget* parent)
   QLabel* info = Caption("Label1", "Text");
   info->setWordWrap(true);
   layout->addWidget(info);
+  InstallHelp(*this, texts, help::topic::kUnits);
+  // The link leads into the manual, never out of the program.
   QLabel* link = Caption("Label2");
-  link->setText(QString("<a href=\"%1\">%2</a>").arg(Text("Url"), Text("Link")));
+  link->setText(QString("<a href=\"%1\">%2</a>").arg(HelpPageOf(*this), Text("Link")));
   link->setTextInteractionFlags(Qt::TextBrowserInteraction);
-  connect(link, &QLabel::linkActivated, this, [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
+  connect(link, &QLabel::linkActivated, this, [this](const QString& page) { ShowHelp(this, page); });
   layout->addWidget(link);
   QPushButton* close = Button("OKBtn", "CloseBtn");
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

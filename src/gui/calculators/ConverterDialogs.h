@@ -12,6 +12,7 @@
 #include "results/ResultsTable.h"
 
 class QGridLayout;
+class QHBoxLayout;
 
 namespace velmora::gui {
 
@@ -44,6 +45,7 @@ class ConverterDialog : public CalculatorDialog {
   void SelectUnit(const char* combo, int index);
 
   QGridLayout* grid_ = nullptr;
+  QHBoxLayout* buttons_ = nullptr;  // the button row, made by Finish
   const char* first_ = nullptr;
   const char* second_ = nullptr;
 };
@@ -132,7 +134,8 @@ class TNorm_in_Betrieb_Dlg : public ConverterDialog {
   calculators::StandardFlowForm Form() const;
 };
 
-// The information on the separate unit converter; its link opens the web page.
+// Unit conversion in the program: every input field converts the unit chosen in its list; the
+// link (and F1) opens the manual's page of the unit lists.
 class TEhuInfo : public CalculatorDialog {
   Q_OBJECT
  public:

@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 
 #include "calculators/PipelineContent.h"
+#include "help/HelpTopics.h"
 #include "results/ResultColumn.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -53,6 +55,7 @@ TInhaltDlg::TInhaltDlg(const text::TextStore& texts, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(close);
   layout->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kPipelineContent, buttons);
   connect(again, &QPushButton::clicked, this, &TInhaltDlg::BitBtn1Click);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(from_, &QSpinBox::valueChanged, this, &TInhaltDlg::BitBtn1Click);

@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 #include "units/Numbers.h"
 
@@ -45,6 +47,7 @@ TNennwDialog::TNennwDialog(const text::TextStore& texts, bool gas, QWidget* pare
   buttons->addStretch();
   buttons->addWidget(close);
   layout->addLayout(buttons);
+  InstallHelp(*this, texts, gas ? help::topic::kEconomicDiameterGases : help::topic::kEconomicDiameterLiquids, buttons);
   connect(calculate, &QPushButton::clicked, this, &TNennwDialog::Btn_BerechnungClick);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(metric, &QCheckBox::toggled, this, &TNennwDialog::Btn_BerechnungClick);

@@ -10,7 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "printing/Printing.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -59,6 +61,7 @@ TPSchnellAusgabe::TPSchnellAusgabe(const text::TextStore& texts, QWidget* parent
   buttons->addStretch();
   buttons->addWidget(close);
   layout->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kPumpDesignResults, buttons);
   connect(print, &QPushButton::clicked, this, &TPSchnellAusgabe::BitBtn2Click);
   connect(copy, &QPushButton::clicked, this, &TPSchnellAusgabe::BitBtn3Click);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

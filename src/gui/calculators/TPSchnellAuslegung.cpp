@@ -15,9 +15,11 @@
 
 #include "calculators/PumpDesignFile.h"
 #include "calculators/TPSchnellAusgabe.h"
+#include "help/HelpTopics.h"
 #include "text/GlobalTexts.h"
 #include "toolkit/Controls.h"
 #include "toolkit/FileDialogs.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -62,6 +64,7 @@ TPSchnellAuslegung::TPSchnellAuslegung(const text::TextStore& texts, QString pro
   QPushButton* close = Button("CancelBtn", "CloseBtn");
   buttons->addWidget(close);
   layout->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kPumpDesign, buttons);
   output_ = new TPSchnellAusgabe(texts, this);
 
   connect(calculate, &QPushButton::clicked, this, &TPSchnellAuslegung::OKBtnClick);

@@ -9,7 +9,9 @@
 
 #include "coefficients/CoefficientTexts.h"
 #include "coefficients/RoughnessTable.h"
+#include "help/HelpTopics.h"
 #include "text/GlobalTexts.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -40,6 +42,7 @@ TRauDatenbank::TRauDatenbank(const text::TextStore& texts, QWidget* parent) : QD
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
   layout->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kRoughnessDatabase, buttons);
 
   connect(ok, &QPushButton::clicked, this, &TRauDatenbank::TakeOver);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -12,8 +12,10 @@
 
 #include "coefficients/CoefficientTexts.h"
 #include "coefficients/ZetaNotes.h"
+#include "help/HelpTopics.h"
 #include "text/GlobalTexts.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -90,6 +92,7 @@ TZetaDatenbank::TZetaDatenbank(const text::TextStore& texts, QString folder, QWi
   layout->addWidget(describe_);
   layout->addLayout(pump);
   layout->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kZetaDatabase, buttons);
 
   connect(files_, &QListWidget::currentRowChanged, this, &TZetaDatenbank::LoadManufacturer);
   connect(designations_, &QListWidget::currentRowChanged, this, &TZetaDatenbank::ShowFitting);

@@ -13,8 +13,10 @@
 
 #include "fluids/UserDatabaseDialog.h"
 #include "fluids/UserMedia.h"
+#include "help/HelpTopics.h"
 #include "settings/StoredSettings.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -91,6 +93,7 @@ TBen_Daba_Dlg::TBen_Daba_Dlg(const text::TextStore& texts, UserMedia* media, con
   buttons->addWidget(save);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kUserMediaEdit, buttons);
 
   connect(add, &QPushButton::clicked, this, &TBen_Daba_Dlg::NeuClick);
   connect(remove, &QPushButton::clicked, this, &TBen_Daba_Dlg::LoeschenClick);

@@ -11,8 +11,10 @@
 
 #include "fluids/UserDatabaseDialog.h"
 #include "fluids/UserMedia.h"
+#include "help/HelpTopics.h"
 #include "settings/StoredSettings.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -57,6 +59,7 @@ TBen_Daba_Dlg2::TBen_Daba_Dlg2(const text::TextStore& texts, UserMedia* media, c
   buttons->addWidget(takeOver);
   buttons->addWidget(cancel);
   right->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kUserMediaChoice, buttons);
   layout->addLayout(right, 1);
 
   connect(list_, &QListWidget::currentRowChanged, this, &TBen_Daba_Dlg2::ListBox1Click);

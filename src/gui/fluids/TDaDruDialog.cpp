@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -98,6 +100,10 @@ TDaDruDialog::TDaDruDialog(const text::TextStore& texts, const QString& programF
   buttons->addWidget(densityOnly, 1, 0);
   buttons->addWidget(cancel, 1, 1);
   right->addLayout(buttons);
+  auto* helpRow = new QHBoxLayout;
+  helpRow->addStretch();
+  right->addLayout(helpRow);
+  InstallHelp(*this, texts, help::topic::kVapourPressureDatabase, helpRow);
   layout->addLayout(right, 1);
 
   timer_ = new QTimer(this);

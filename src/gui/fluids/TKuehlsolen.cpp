@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -60,6 +62,7 @@ TKuehlsolen::TKuehlsolen(const text::TextStore& texts, QWidget* parent)
   buttons->addWidget(takeOver);
   buttons->addWidget(close);
   right->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kBrines, buttons);
   layout->addLayout(right, 1);
 
   for (const std::string& name : fluids::BrineNames(texts)) list_->addItem(ToQString(name));

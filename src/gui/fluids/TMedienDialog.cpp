@@ -12,7 +12,9 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -89,6 +91,7 @@ TMedienDialog::TMedienDialog(const text::TextStore& texts, const QString& progra
   QPushButton* close = Button("SchliessenBtn", Text("SchliessenBtn"));
   buttons->addWidget(close);
   right->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kLiquidDatabase, buttons);
   layout->addLayout(right, 1);
 
   // The typed temperature and its unit belong to the interpolated values only.

@@ -12,7 +12,9 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -135,6 +137,7 @@ TStoffdaten_berechnenDlg::TStoffdaten_berechnenDlg(const text::TextStore& texts,
   buttons->addStretch();
   buttons->addWidget(close);
   right->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kEstimateProperties, buttons);
   layout->addLayout(right, 1);
 
   const std::string pressure = fluids::EstimateForm::Defaults(texts.edition()).pressure;

@@ -13,7 +13,9 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 #include "units/Numbers.h"
 
@@ -114,6 +116,7 @@ TStoffwerteGaseNeu::TStoffwerteGaseNeu(const text::TextStore& texts, const QStri
   QPushButton* close = Button("SchliessenBtn", Text("SchliessenBtn"));
   buttons->addWidget(close);
   right->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kGasDatabase, buttons);
   layout->addLayout(right, 1);
 
   findChild<QLineEdit*>("DruckEdit")->setText(ToQString(fluids::GasForm::Defaults(texts.edition()).pressure));

@@ -8,7 +8,9 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -52,6 +54,7 @@ TWaermetraegerDlg::TWaermetraegerDlg(const text::TextStore& texts, const QString
   buttons->addWidget(takeOver);
   buttons->addWidget(close);
   right->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kHeatTransferOils, buttons);
   layout->addLayout(right, 1);
 
   ClearResultsOnChange();

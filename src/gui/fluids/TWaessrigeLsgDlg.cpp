@@ -12,7 +12,9 @@
 #include <filesystem>
 #include <string>
 
+#include "help/HelpTopics.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -100,6 +102,7 @@ TWaessrigeLsgDlg::TWaessrigeLsgDlg(const text::TextStore& texts, const QString& 
   buttons->addStretch();
   buttons->addWidget(close);
   right->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kAqueousSolutions, buttons);
   layout->addLayout(right, 1);
 
   ClearResultsOnChange();

@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -66,6 +68,7 @@ TInfoBoegen::TInfoBoegen(const text::TextStore& texts, QString programFolder, QW
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kBends, buttons);
   connect(takeOver_, &QPushButton::clicked, this, &TInfoBoegen::TakeOver);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(pages_, &QTabWidget::currentChanged, this, &TInfoBoegen::EnableTakeOver);

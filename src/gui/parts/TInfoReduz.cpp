@@ -1,5 +1,7 @@
 #include "parts/TInfoReduz.h"
 
+#include "help/HelpTopics.h"
+
 namespace velmora::gui {
 namespace {
 
@@ -13,7 +15,7 @@ TInfoReduz::TInfoReduz(const text::TextStore& texts, QString programFolder, QWid
     : TwoEndDialog(texts, std::move(programFolder), "InfoReduz", kPictures, true, parent),
       din_(std::in_place, parts::FindReducerTable(parts::FittingSheet::Din), file_),
       asme_(std::in_place, parts::FindReducerTable(parts::FittingSheet::Asme), file_) {
-  Build();
+  Build(help::topic::kReducers);
 }
 
 void TInfoReduz::Load() {

@@ -10,7 +10,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
 #include "text/GlobalTexts.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -88,6 +90,7 @@ TInfoRohr::TInfoRohr(const text::TextStore& texts, QString programFolder, QWidge
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kCircularPipes, buttons);
   connect(takeOver_, &QPushButton::clicked, this, &TInfoRohr::TakeOver);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(pages_, &QTabWidget::currentChanged, this, &TInfoRohr::EnableTakeOver);

@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -66,6 +68,7 @@ TInfoRohrRechte::TInfoRohrRechte(const text::TextStore& texts, QString programFo
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addLayout(buttons);
+  InstallHelp(*this, texts, help::topic::kRectangularPipes, buttons);
   connect(takeOver_, &QPushButton::clicked, this, &TInfoRohrRechte::TakeOver);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(pages_, &QTabWidget::currentChanged, this, &TInfoRohrRechte::EnableTakeOver);

@@ -1,5 +1,7 @@
 #include "parts/TInfoTStue.h"
 
+#include "help/HelpTopics.h"
+
 namespace velmora::gui {
 namespace {
 
@@ -13,7 +15,7 @@ TInfoTStue::TInfoTStue(const text::TextStore& texts, QString programFolder, QWid
     : TwoEndDialog(texts, std::move(programFolder), "InfoTStue", kPictures, false, parent),
       din_(std::in_place, parts::FindTeeTable(parts::FittingSheet::Din), file_),
       asme_(std::in_place, parts::FindTeeTable(parts::FittingSheet::Asme), file_) {
-  Build();
+  Build(help::topic::kTees);
 }
 
 void TInfoTStue::Load() {

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "toolkit/Help.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -45,7 +46,7 @@ TwoEndDialog::TwoEndDialog(const text::TextStore& texts, QString programFolder, 
                            std::array<int, 2> pictures, bool angle, QWidget* parent)
     : CatalogueDialog(texts, std::move(programFolder), block, parent), pictures_(pictures), angle_(angle) {}
 
-void TwoEndDialog::Build() {
+void TwoEndDialog::Build(const char* helpPage) {
   static const SheetNames kNames[] = {
       {"DINSheet",
        "ListBox4",
@@ -89,6 +90,7 @@ void TwoEndDialog::Build() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addLayout(buttons);
+  InstallHelp(*this, Texts(), helpPage, buttons);
   connect(takeOver_, &QPushButton::clicked, this, &TwoEndDialog::TakeOver);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(pages_, &QTabWidget::currentChanged, this, &TwoEndDialog::EnableTakeOver);

@@ -48,8 +48,9 @@ class TwoEndDialog : public CatalogueDialog {
   TwoEndDialog(const text::TextStore& texts, QString programFolder, std::string_view block, std::array<int, 2> pictures,
                bool angle, QWidget* parent);
 
-  // Builds the sheets; the derived class calls it once its own members are ready.
-  void Build();
+  // Builds the sheets; the derived class calls it once its own members are ready. `helpPage`: the
+  // manual's page of the catalogue, opened by F1 and the help button.
+  void Build(const char* helpPage);
 
   // The catalogue itself.
   virtual void Load() = 0;
