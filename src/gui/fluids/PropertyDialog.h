@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QListWidget>
 #include <QString>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "fluids/MediumTakeOver.h"
+#include "fluids/PropertyTableFile.h"
 #include "text/Message.h"
 #include "text/TextStore.h"
 
@@ -57,6 +62,26 @@ class PropertyDialog : public QDialog {
   void Show(const text::Message& message);
   // Hands the medium over and closes the dialog.
   void HandOver(const fluids::MediumTakeOver& takeOver);
+
+  // Keeps a database read from the program folder: a file that is missing or unreadable is told
+  // (the file name after `separator`) and leaves `into` as it was; skipped lines are listed.
+  template <typename Database>
+  bool KeepDatabase(std::optional<Database> loaded, std::string_view fileName, std::string_view separator,
+                    Database& into) {
+    if (!loaded) {
+      Show(fluids::FileMissingMessage(texts_, block_, fileName, separator));
+      return false;
+    }
+    into = std::move(*loaded);
+    if (!into.skipped.empty()) Show(fluids::SkippedLinesMessage(texts_, block_, fileName, into.skipped));
+    return true;
+  }
+  // Lists the records' names, the first one chosen.
+  template <typename Record>
+  static void ListNames(QListWidget* list, const std::vector<Record>& records) {
+    for (const Record& record : records) list->addItem(QString::fromStdString(record.name));
+    if (list->count() > 0) list->setCurrentRow(0);
+  }
 
   std::string EditText(const char* name) const;
   int ListIndex(const char* name) const;

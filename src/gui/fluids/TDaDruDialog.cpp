@@ -155,16 +155,9 @@ void TDaDruDialog::showEvent(QShowEvent* event) {
   PropertyDialog::showEvent(event);
   if (event->spontaneous()) return;
   SetResultCaptions();
-  const std::optional<fluids::VapourPressureDatabase> database =
-      fluids::LoadVapourPressureDatabase(std::filesystem::path(ToStdString(programFolder_)));
-  if (!database) {
-    Show(fluids::FileMissingMessage(Texts(), fluids::kVapourPressureBlock, fluids::kVapourPressureFileName, " "));
+  if (!KeepDatabase(fluids::LoadVapourPressureDatabase(std::filesystem::path(ToStdString(programFolder_))),
+                    fluids::kVapourPressureFileName, " ", database_)) {
     return;
-  }
-  database_ = *database;
-  if (!database_.skipped.empty()) {
-    Show(fluids::SkippedLinesMessage(Texts(), fluids::kVapourPressureBlock, fluids::kVapourPressureFileName,
-                                     database_.skipped));
   }
   const QSignalBlocker block(list_);
   for (const fluids::VapourPressureRecord& substance : database_.substances) list_->addItem(ToQString(substance.name));

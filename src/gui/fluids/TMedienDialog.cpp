@@ -106,18 +106,11 @@ TMedienDialog::TMedienDialog(const text::TextStore& texts, const QString& progra
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   Present(false);
 
-  const std::optional<fluids::LiquidDatabase> database =
-      fluids::LoadLiquidDatabase(std::filesystem::path(ToStdString(programFolder)));
-  if (!database) {
-    Show(fluids::FileMissingMessage(texts, fluids::kLiquidBlock, fluids::kLiquidFileName, "\n"));
+  if (!KeepDatabase(fluids::LoadLiquidDatabase(std::filesystem::path(ToStdString(programFolder))),
+                    fluids::kLiquidFileName, "\n", database_)) {
     return;
   }
-  database_ = *database;
-  if (!database_.skipped.empty()) {
-    Show(fluids::SkippedLinesMessage(texts, fluids::kLiquidBlock, fluids::kLiquidFileName, database_.skipped));
-  }
-  for (const fluids::LiquidRecord& liquid : database_.liquids) list_->addItem(ToQString(liquid.name));
-  if (list_->count() > 0) list_->setCurrentRow(0);
+  ListNames(list_, database_.liquids);
 }
 
 const fluids::LiquidRecord* TMedienDialog::Chosen() const {

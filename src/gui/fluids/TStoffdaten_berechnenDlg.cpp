@@ -155,18 +155,11 @@ TStoffdaten_berechnenDlg::TStoffdaten_berechnenDlg(const text::TextStore& texts,
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   Present(false);
 
-  const std::optional<fluids::SubstanceDatabase> database =
-      fluids::LoadSubstanceDatabase(std::filesystem::path(ToStdString(programFolder)));
-  if (!database) {
-    Show(fluids::FileMissingMessage(texts, fluids::kEstimateBlock, fluids::kSubstanceFileName, " "));
+  if (!KeepDatabase(fluids::LoadSubstanceDatabase(std::filesystem::path(ToStdString(programFolder))),
+                    fluids::kSubstanceFileName, " ", database_)) {
     return;
   }
-  database_ = *database;
-  if (!database_.skipped.empty()) {
-    Show(fluids::SkippedLinesMessage(texts, fluids::kEstimateBlock, fluids::kSubstanceFileName, database_.skipped));
-  }
-  for (const fluids::SubstanceRecord& substance : database_.substances) list_->addItem(ToQString(substance.name));
-  if (list_->count() > 0) list_->setCurrentRow(0);
+  ListNames(list_, database_.substances);
 }
 
 const fluids::SubstanceRecord* TStoffdaten_berechnenDlg::Chosen() const {

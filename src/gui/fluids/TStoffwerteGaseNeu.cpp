@@ -136,18 +136,11 @@ TStoffwerteGaseNeu::TStoffwerteGaseNeu(const text::TextStore& texts, const QStri
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   Present(false);
 
-  const std::optional<fluids::GasDatabase> database =
-      fluids::LoadGasDatabase(std::filesystem::path(ToStdString(programFolder)));
-  if (!database) {
-    Show(fluids::FileMissingMessage(texts, fluids::kGasBlock, fluids::kGasFileName, "\n"));
+  if (!KeepDatabase(fluids::LoadGasDatabase(std::filesystem::path(ToStdString(programFolder))), fluids::kGasFileName,
+                    "\n", database_)) {
     return;
   }
-  database_ = *database;
-  if (!database_.skipped.empty()) {
-    Show(fluids::SkippedLinesMessage(texts, fluids::kGasBlock, fluids::kGasFileName, database_.skipped));
-  }
-  for (const fluids::GasRecord& gas : database_.gases) list_->addItem(ToQString(gas.name));
-  if (list_->count() > 0) list_->setCurrentRow(0);
+  ListNames(list_, database_.gases);
 }
 
 const fluids::GasRecord* TStoffwerteGaseNeu::Chosen() const {

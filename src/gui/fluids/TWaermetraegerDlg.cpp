@@ -64,18 +64,11 @@ TWaermetraegerDlg::TWaermetraegerDlg(const text::TextStore& texts, const QString
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   Present(false);
 
-  const std::optional<fluids::OilDatabase> database =
-      fluids::LoadOilDatabase(std::filesystem::path(ToStdString(programFolder)));
-  if (!database) {
-    Show(fluids::FileMissingMessage(texts, fluids::kOilBlock, fluids::kOilFileName, " "));
+  if (!KeepDatabase(fluids::LoadOilDatabase(std::filesystem::path(ToStdString(programFolder))), fluids::kOilFileName,
+                    " ", database_)) {
     return;
   }
-  database_ = *database;
-  if (!database_.skipped.empty()) {
-    Show(fluids::SkippedLinesMessage(texts, fluids::kOilBlock, fluids::kOilFileName, database_.skipped));
-  }
-  for (const fluids::OilRecord& oil : database_.oils) list_->addItem(ToQString(oil.name));
-  if (list_->count() > 0) list_->setCurrentRow(0);
+  ListNames(list_, database_.oils);
 }
 
 const fluids::OilRecord* TWaermetraegerDlg::Chosen() const {

@@ -116,18 +116,11 @@ TWaessrigeLsgDlg::TWaessrigeLsgDlg(const text::TextStore& texts, const QString& 
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   Present(false);
 
-  const std::optional<fluids::AqueousDatabase> database =
-      fluids::LoadAqueousDatabase(std::filesystem::path(ToStdString(programFolder)));
-  if (!database) {
-    Show(fluids::FileMissingMessage(texts, fluids::kAqueousBlock, fluids::kAqueousFileName, " "));
+  if (!KeepDatabase(fluids::LoadAqueousDatabase(std::filesystem::path(ToStdString(programFolder))),
+                    fluids::kAqueousFileName, " ", database_)) {
     return;
   }
-  database_ = *database;
-  if (!database_.skipped.empty()) {
-    Show(fluids::SkippedLinesMessage(texts, fluids::kAqueousBlock, fluids::kAqueousFileName, database_.skipped));
-  }
-  for (const fluids::SoluteRecord& solute : database_.solutes) list_->addItem(ToQString(solute.name));
-  if (list_->count() > 0) list_->setCurrentRow(0);
+  ListNames(list_, database_.solutes);
 }
 
 const fluids::SoluteRecord* TWaessrigeLsgDlg::Chosen() const {
