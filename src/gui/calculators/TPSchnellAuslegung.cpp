@@ -394,6 +394,7 @@ void TPSchnellAuslegung::BitBtnSpeichernClick() {
 
 void TPSchnellAuslegung::BitBtnSpeichernUnterClick() {
   const QString folder = defaultFolder_.isEmpty() ? programFolder_ : defaultFolder_;
+  QDir().mkpath(folder);  // the user's data folder of an installed program may not exist yet
   const QString file =
       ChooseFile(this, {FileDialogKind::Save, Text("FilterSave"), "psa",
                         fileName_.isEmpty() ? QDir(folder).filePath(Text("DefaultFileName")) : fileName_});
