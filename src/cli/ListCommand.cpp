@@ -7,7 +7,7 @@
 #include "PropertyDatabases.h"
 #include "fluids/BrineDialog.h"
 #include "fluids/UserDatabaseDialog.h"
-#include "fluids/UserFileLocation.h"
+#include "install/ProgramFiles.h"
 
 namespace velmora::cli {
 namespace {
@@ -43,8 +43,7 @@ int RunListCommand(std::span<const char* const> arguments, const text::TextStore
   } else if (table == "substances") {
     if (const auto* database = tables.Substances(missing)) out = Names(database->substances);
   } else if (table == "user") {
-    const std::filesystem::path path =
-        fluids::UserFileToRead(programFolder, fluids::UserDataFolder(), fluids::kUserFileName);
+    const std::filesystem::path path = install::ReadPath(install::Folders(programFolder), fluids::kUserFileName);
     const fluids::UserFileRead read = fluids::ReadUserFile(path);
     const bool unread =
         read.problem == fluids::UserFileProblem::Missing || read.problem == fluids::UserFileProblem::Unreadable;

@@ -335,7 +335,7 @@ those of the program's property dialogs:
                   its constants; 0.1 <= P <= 1000 bar, T above the melting
                   point
   user            a medium of the user-defined database USER.DAT (beside the
-                  program, or in ~/.local/share/Velmora when the program folder
+                  program, or in ~/.local/share/velmora when the program folder
                   may not be written): its texts as stored, in the units of the
                   database's unit setting
   NAME is an entry of the table as velmora-calc list gases|liquids|

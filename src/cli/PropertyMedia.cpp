@@ -10,7 +10,7 @@
 #include "fluids/OilDialog.h"
 #include "fluids/UserDatabase.h"
 #include "fluids/UserDatabaseDialog.h"
-#include "fluids/UserFileLocation.h"
+#include "install/ProgramFiles.h"
 #include "units/Numbers.h"
 #include "units/UnitFactors.h"
 
@@ -181,8 +181,7 @@ std::optional<text::Message> EstimateProperty(const text::TextStore& texts, Prop
 
 std::optional<text::Message> UserProperty(const text::TextStore& texts, PropertyRequest& r, PropertyDatabases& tables,
                                           JsonWriter& json) {
-  const std::filesystem::path path =
-      fluids::UserFileToRead(tables.Folder(), fluids::UserDataFolder(), fluids::kUserFileName);
+  const std::filesystem::path path = install::ReadPath(install::Folders(tables.Folder()), fluids::kUserFileName);
   const fluids::UserFileRead read = fluids::ReadUserFile(path);
   if (read.problem == fluids::UserFileProblem::Missing || read.problem == fluids::UserFileProblem::Unreadable) {
     return fluids::UserLoadMessage(texts, read, path);

@@ -239,14 +239,14 @@ TEST(PropertyCommand, BatchAndListsOfTheNewTables) {
 // The user-defined media as stored, from the user's data folder.
 TEST(PropertyCommand, UserMedium) {
   const std::string data = ::testing::TempDir() + "velmora_user_data";
-  std::filesystem::create_directories(data + "/Velmora");
+  std::filesystem::create_directories(data + "/velmora");
   std::string record(1537, '\0');
   record[0] = 3;
   record.replace(1, 3, "\xD6l1");  // "Öl1" in Windows-1252
   record[256] = 1;
   record[769] = 3;
   record.replace(770, 3, "870");
-  std::ofstream(data + "/Velmora/USER.DAT", std::ios::binary) << record;
+  std::ofstream(data + "/velmora/USER.DAT", std::ios::binary) << record;
   ::setenv("XDG_DATA_HOME", data.c_str(), 1);
   EXPECT_EQ(Property("user ÖL1").out,  // ASCII letters without case
             "{\"state\":\"flüssig\",\"density\":\"870\",\"dynamic_viscosity\":\"\",\"temperature\":\"\","

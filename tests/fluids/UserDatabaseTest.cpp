@@ -8,7 +8,6 @@
 #include "TestTexts.h"
 #include "fluids/UserDatabase.h"
 #include "fluids/UserDatabaseDialog.h"
-#include "fluids/UserFileLocation.h"
 
 namespace velmora::fluids {
 namespace {
@@ -164,24 +163,6 @@ TEST(UserList, EditingRules) {
   std::vector<std::string> sorted;
   for (const UserRecord& record : list.Records()) sorted.push_back(record.name);
   EXPECT_EQ(sorted, (std::vector<std::string>{"alpha", "Bravo", "charlie", "delta", "echo"}));
-}
-
-// Where USER.DAT goes: beside the program while its folder may be written, else the user's folder,
-// and there from then on; it is read from the program folder until the user's copy exists.
-TEST_F(UserFiles, Location) {
-  const fs::path program = folder / "program";
-  const fs::path user = folder / "user";
-  fs::create_directories(program);
-  EXPECT_EQ(UserFileLocation(program, user, kUserFileName), program / kUserFileName);
-  std::ofstream(program / kUserFileName) << "";
-  fs::permissions(program, fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_EQ(UserFileLocation(program, user, kUserFileName), user / kUserFileName);
-  EXPECT_EQ(UserFileToRead(program, user, kUserFileName), program / kUserFileName);
-  fs::create_directories(user);
-  std::ofstream(user / kUserFileName) << "";
-  EXPECT_EQ(UserFileToRead(program, user, kUserFileName), user / kUserFileName);
-  fs::permissions(program, fs::perms::owner_all);
-  EXPECT_EQ(UserFileLocation(program, user, kUserFileName), user / kUserFileName);
 }
 
 }  // namespace

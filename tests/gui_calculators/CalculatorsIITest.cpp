@@ -66,6 +66,12 @@ class CalculatorsII : public MainWindowFixture {
 TEST_F(CalculatorsII, PumpDesignShowsItsResultsAndKeepsItsFile) {
   QTemporaryDir folder;
   Open("PumpenSchnellauslegung1", [&](QDialog& d) {
+    // The picture of the plant, whose symbols name the vessel pressures of both sides.
+    auto* picture = d.findChild<QLabel*>("ImageAnlage");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->pixmap().isNull());
+    EXPECT_EQ(Label(d, "LabelBehaelter_S"), "Behälterdruck p1 (abs.):");
+    EXPECT_EQ(Label(d, "LabelBehaelter_D"), "Behälterdruck p2 (abs.):");
     TypePlant(d);
     // The result window opens modally: read its grids, copy, close.
     QString head, npsh, clipboard;
@@ -73,6 +79,12 @@ TEST_F(CalculatorsII, PumpDesignShowsItsResultsAndKeepsItsFile) {
       auto* out = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(out, nullptr);
       auto* totals = out->findChild<QTableWidget*>("StringGrid2");
+      auto* lines = out->findChild<QTableWidget*>("StringGrid1");
+      // Bold headings; the totals' values under the pressure side's.
+      EXPECT_TRUE(lines->item(0, 2)->font().bold());
+      EXPECT_TRUE(lines->item(2, 0)->font().bold());
+      EXPECT_FALSE(lines->item(3, 0)->font().bold());
+      EXPECT_EQ(totals->columnWidth(1), lines->columnWidth(2));
       head = totals->item(1, 1)->text();
       npsh = totals->item(2, 1)->text();
       out->findChild<QPushButton*>("BitBtn3")->click();

@@ -47,6 +47,46 @@ TEST_F(ProgramFiles, AnInstalledProgramWritesIntoTheUsersFolderAndReadsItsCopyFi
 
 TEST_F(ProgramFiles, AMissingFolderIsNotWritable) { EXPECT_FALSE(CanWriteIn(root_ / "nowhere", "USER.DAT")); }
 
+// Where a file goes and is read from, decided by the files and permissions on disk (permission
+// bits, so that it holds for root too): the program folder while it and its copy may be written,
+// the user's folder otherwise, and the user's folder from then on once the user's copy exists.
+TEST_F(ProgramFiles, WhereEachFileGoesAndIsRead) {
+  enum Place { kProgram, kUser };
+  struct Case {
+    const char* name;
+    bool programFolderWritable, programCopy, programCopyWritable, userCopy;
+    Place write, read;
+  };
+  const Case cases[] = {
+      {"a fresh build folder", true, false, true, false, kProgram, kProgram},
+      {"the program's own copy", true, true, true, false, kProgram, kProgram},
+      {"an installed program folder", false, true, true, false, kUser, kProgram},
+      {"an installed program without a copy", false, false, true, false, kUser, kProgram},
+      {"the user's copy of an installed program", false, true, true, true, kUser, kUser},
+      {"a write-protected copy in a writable folder", true, true, false, false, kUser, kProgram},
+      {"the user's copy stays after the folder became writable", true, true, true, true, kUser, kUser},
+  };
+  const std::string name = "Pumpe.psa";
+  for (const Case& c : cases) {
+    fs::remove_all(root_);
+    fs::create_directories(folders_.program);
+    if (c.programCopy) Put(folders_.program / name);
+    if (c.userCopy) {
+      fs::create_directories(folders_.userData);
+      Put(folders_.userData / name);
+    }
+    if (!c.programCopyWritable) fs::permissions(folders_.program / name, fs::perms::owner_read);
+    if (!c.programFolderWritable) fs::permissions(folders_.program, fs::perms::owner_read | fs::perms::owner_exec);
+    const fs::path folder = c.write == kProgram ? folders_.program : folders_.userData;
+    EXPECT_EQ(CanWriteIn(folders_.program, name), c.programFolderWritable && c.programCopyWritable) << c.name;
+    EXPECT_EQ(WriteFolder(folders_, name), folder) << c.name;
+    EXPECT_EQ(WritePath(folders_, name), folder / name) << c.name;
+    EXPECT_TRUE(fs::is_directory(folder)) << c.name << ": the folder written to exists";
+    EXPECT_EQ(ReadPath(folders_, name), (c.read == kProgram ? folders_.program : folders_.userData) / name) << c.name;
+    fs::permissions(folders_.program, fs::perms::owner_all);
+  }
+}
+
 TEST(UserDataFolder, FollowsXdgDataHomeThenHome) {
   const char* savedData = std::getenv("XDG_DATA_HOME");
   const char* savedHome = std::getenv("HOME");

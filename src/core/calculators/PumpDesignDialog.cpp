@@ -74,12 +74,13 @@ class LineReader {
     const auto any = [](long double) { return true; };
     const auto notNegative = [](long double v) { return v >= 0; };
     const auto positive = [](long double v) { return v > 0; };
-    const std::optional<long double> vessel = Valid(form.vesselPressure, labels_.vesselPressure, "Edit_Behaelter", any);
+    const std::string& vesselLabel = side_ == 'S' ? labels_.suctionVessel : labels_.pressureVessel;
+    const std::optional<long double> vessel = Valid(form.vesselPressure, vesselLabel, "Edit_Behaelter", any);
     if (vessel) {
       const std::optional<long double> bar =
           units::PressureToBar(units::UnitName(units::PressureUnits(), form.vesselUnit), *vessel);
       if (!bar || *bar < 0) {
-        read_.RefuseInvalid({form.vesselPressure, labels_.vesselPressure, Control("Edit_Behaelter", side_)});
+        read_.RefuseInvalid({form.vesselPressure, vesselLabel, Control("Edit_Behaelter", side_)});
       } else {
         line.vesselPressure = *bar;
       }
@@ -196,7 +197,8 @@ PumpDesignLabels PumpDesignCaptions(const text::TextStore& texts, int flowKind, 
   l.temperature = Text(texts, b, "TemperatureLabel");
   l.vapourPressure = Text(texts, b, "VapourPressureLabel");
   l.roughness = Text(texts, b, "RoughnessLabel");
-  l.vesselPressure = Text(texts, b, "VesselLabel");
+  l.suctionVessel = Text(texts, b, "SuctionVesselLabel");
+  l.pressureVessel = Text(texts, b, "PressureVesselLabel");
   l.suctionHeight = Text(texts, b, "SuctionHeightLabel");
   l.pressureHeight = Text(texts, b, "PressureHeightLabel");
   l.length = Text(texts, b, "LengthLabel");

@@ -16,6 +16,9 @@ namespace velmora::calculators {
 
 inline constexpr std::string_view kPumpDesignBlock = "PSchnellAuslegung";
 inline constexpr std::string_view kPumpResultBlock = "PSchnellAusgabe";
+// The picture of the plant (<name>.bmp in the program folder): suction vessel, suction line, pump,
+// pressure line and pressure vessel with the symbols of the vessel pressures and heights.
+inline constexpr const char* kPumpPlantPicture = "PUMPEN_AUSLEGUNG";
 
 // One further element of a line as typed: Edit_AnzahlN_S, Edit_ElementN_S, Edit_ElementN_dP_S,
 // Edit_ZetaN_S (N = 1 … 3; _D on the pressure side).
@@ -83,7 +86,7 @@ void CopyMainMedium(const mainform::MainForm& main, PumpDesignForm& form);
 // The captions of the fields the messages name.
 struct PumpDesignLabels {
   std::string flow, density, viscosity, temperature, vapourPressure, roughness;
-  std::string vesselPressure, suctionHeight, pressureHeight, length, diameter;
+  std::string suctionVessel, pressureVessel, suctionHeight, pressureHeight, length, diameter;
   std::array<std::string, kPumpFittings> fittings;  // FileFitting order
   std::string count;
 };

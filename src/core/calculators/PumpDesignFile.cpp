@@ -259,9 +259,4 @@ text::Message PumpFileMessage(const text::TextStore& texts, const std::filesyste
   return {message, texts.FormText(b, "FileErrorCaption"), text::MessageIcon::Exclamation, {}};
 }
 
-std::filesystem::path ProgramFileFolder(const std::filesystem::path& programFolder,
-                                        const std::filesystem::path& userDataFolder) {
-  return project::MayReplace(programFolder / "velmora.psa") ? programFolder : userDataFolder;
-}
-
 }  // namespace velmora::calculators

@@ -56,9 +56,4 @@ std::optional<text::Message> SavePumpDesign(const std::filesystem::path& path, c
 text::Message PumpFileMessage(const text::TextStore& texts, const std::filesystem::path& path,
                               const PumpFileRead& read);
 
-// The folder that receives a file the program writes for the user: the program folder while it
-// may be written to, else the user's data folder.
-std::filesystem::path ProgramFileFolder(const std::filesystem::path& programFolder,
-                                        const std::filesystem::path& userDataFolder);
-
 }  // namespace velmora::calculators

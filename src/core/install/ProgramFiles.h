@@ -22,11 +22,18 @@ std::filesystem::path UserDataFolder();
 ProgramFolders Folders(const std::filesystem::path& programFolder);
 
 // Whether the program may write the file `name` in `folder`: an existing file that is writable, or
-// a new file in a writable folder.
+// a new file in a writable folder. A file or folder without any write permission counts as
+// write-protected even for a user (root) the system would let write, as the saving of files does.
 bool CanWriteIn(const std::filesystem::path& folder, std::string_view name);
 
-// Where to write the file `name`: the program folder when the program may write there, otherwise
-// the user's data folder (created when missing). `programWritable` is CanWriteIn(program, name).
+// The folder the file `name` is written to: the user's data folder once the user's own copy exists
+// there (an earlier save went there; reading takes that copy too), else the program folder when
+// the program may write there, else the user's data folder. `programWritable` is
+// CanWriteIn(program, name). Nothing is created.
+std::filesystem::path WriteFolder(const ProgramFolders& folders, std::string_view name, bool programWritable);
+std::filesystem::path WriteFolder(const ProgramFolders& folders, std::string_view name);
+
+// Where to write the file `name`: in its WriteFolder, which is created when missing.
 std::filesystem::path WritePath(const ProgramFolders& folders, std::string_view name, bool programWritable);
 std::filesystem::path WritePath(const ProgramFolders& folders, std::string_view name);
 

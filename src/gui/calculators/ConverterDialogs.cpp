@@ -44,9 +44,13 @@ void ConverterDialog::Finish(const char* first, const char* second, bool takeOve
   second_ = second;
   const int row = grid_->rowCount();
   grid_->addWidget(Caption("LabelErgebnis", "ResultLabel"), row, 0);
-  grid_->addWidget(Value(first), row, 1);
+  QLabel* value = Value(first);
+  // As high as the fields above, so that the result reads as one of them.
+  value->setMinimumHeight(findChild<QLineEdit*>()->sizeHint().height());
+  grid_->addWidget(value, row, 1);
   if (second != nullptr) grid_->addWidget(MakeLabel(this, second), row, 2);
   grid_->setColumnStretch(3, 1);
+  static_cast<QVBoxLayout*>(layout())->addSpacing(6);  // the buttons apart from the result
   auto* buttons = new QHBoxLayout;
   buttons_ = buttons;
   QPushButton* calculate = Button("OKBtn", "CalculateBtn");

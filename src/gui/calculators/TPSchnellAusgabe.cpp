@@ -18,6 +18,8 @@
 namespace velmora::gui {
 namespace {
 
+constexpr int kRowHeight = 22;
+
 QTableWidget* MakeGrid(QWidget* parent, const char* name, int rows, int columns) {
   auto* grid = new QTableWidget(rows, columns, parent);
   grid->setObjectName(name);
@@ -26,15 +28,26 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, int rows, int columns)
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->setSelectionMode(QAbstractItemView::NoSelection);
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid->verticalHeader()->setDefaultSectionSize(22);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  grid->setFocusPolicy(Qt::NoFocus);
   return grid;
 }
 
-void SetCell(QTableWidget* grid, int row, int column, const std::string& text, bool right) {
+void SetCell(QTableWidget* grid, int row, int column, const std::string& text, bool right, bool heading) {
   auto* item = new QTableWidgetItem(ToQString(text));
   if (right) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  if (heading) {
+    QFont font = item->font();
+    font.setBold(true);
+    item->setFont(font);
+  }
   grid->setItem(row, column, item);
 }
+
+// A grid exactly as high as its rows: no empty space below the last one.
+void FitHeight(QTableWidget* grid) { grid->setFixedHeight(grid->rowCount() * kRowHeight + 2 * grid->frameWidth()); }
 
 }  // namespace
 
@@ -44,10 +57,11 @@ TPSchnellAusgabe::TPSchnellAusgabe(const text::TextStore& texts, QWidget* parent
   auto* layout = new QVBoxLayout(this);
   lines_ = MakeGrid(this, "StringGrid1", 15, 3);
   totals_ = MakeGrid(this, "StringGrid2", 4, 2);
-  lines_->setMinimumHeight(15 * 22 + 4);
-  totals_->setFixedHeight(4 * 22 + 4);
+  FitHeight(lines_);
+  FitHeight(totals_);
   layout->addWidget(lines_);
   layout->addWidget(totals_);
+  layout->addStretch();
   auto* buttons = new QHBoxLayout;
   auto* print = new QPushButton(Text("PrintBtn"), this);
   print->setObjectName("BitBtn2");
@@ -65,7 +79,7 @@ TPSchnellAusgabe::TPSchnellAusgabe(const text::TextStore& texts, QWidget* parent
   connect(print, &QPushButton::clicked, this, &TPSchnellAusgabe::BitBtn2Click);
   connect(copy, &QPushButton::clicked, this, &TPSchnellAusgabe::BitBtn3Click);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  resize(640, 560);
+  resize(680, sizeHint().height());
 }
 
 QString TPSchnellAusgabe::Text(std::string_view key) const {
@@ -77,27 +91,38 @@ void TPSchnellAusgabe::ShowResults(const calculators::PumpDesignForm& form, cons
   shown_ = shown;
   for (int r = 0; r < 15; ++r) {
     for (int c = 0; c < 3; ++c)
-      SetCell(lines_, r, c, shown.lines[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], c > 0);
+      // The column headings (row 0) and the heading of the pressure changes (row 2) stand out.
+      SetCell(lines_, r, c, shown.lines[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], c > 0,
+              r == 0 || r == 2);
   }
   for (int r = 0; r < 4; ++r) {
     for (int c = 0; c < 2; ++c)
-      SetCell(totals_, r, c, shown.totals[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], c > 0);
+      SetCell(totals_, r, c, shown.totals[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], c > 0, false);
   }
   FitColumns();
 }
 
 void TPSchnellAusgabe::FitColumns() {
+  // Both sides' values get the same width, the names the rest; the totals' values stand under the
+  // pressure side's.
   const int width = lines_->viewport()->width();
-  lines_->setColumnWidth(0, width * 55 / 100);
-  lines_->setColumnWidth(1, width * 22 / 100);
-  lines_->setColumnWidth(2, width * 22 / 100);
-  const int totalWidth = totals_->viewport()->width();
-  totals_->setColumnWidth(0, totalWidth * 70 / 100);
-  totals_->setColumnWidth(1, totalWidth * 29 / 100);
+  const int value = width * 22 / 100;
+  lines_->setColumnWidth(0, width - 2 * value);
+  lines_->setColumnWidth(1, value);
+  lines_->setColumnWidth(2, value);
+  totals_->setColumnWidth(0, totals_->viewport()->width() - value);
+  totals_->setColumnWidth(1, value);
 }
 
 void TPSchnellAusgabe::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
+  FitColumns();
+}
+
+void TPSchnellAusgabe::showEvent(QShowEvent* event) {
+  // The grids have their final width only now: shares computed before would be those of a
+  // window never laid out.
+  QDialog::showEvent(event);
   FitColumns();
 }
 

@@ -24,6 +24,7 @@ class TPSchnellAusgabe : public QDialog {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QString Text(std::string_view key) const;

@@ -46,7 +46,11 @@ TPSchnellAuslegung::TPSchnellAuslegung(const text::TextStore& texts, QString pro
       programFolder_(std::move(programFolder)) {
   setObjectName("PSchnellAuslegung");
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(BuildMedium());
+  // The medium beside the picture of the plant, whose symbols the labels of both pages use.
+  auto* top = new QHBoxLayout;
+  top->addWidget(BuildMedium(), 1);
+  top->addWidget(Picture("ImageAnlage"), 0, Qt::AlignBottom);
+  layout->addLayout(top);
   pages_ = new QTabWidget(this);
   pages_->setObjectName("PageControl1");
   pages_->addTab(BuildSide('S'), Text("SuctionPage"));
@@ -91,6 +95,7 @@ TPSchnellAuslegung::TPSchnellAuslegung(const text::TextStore& texts, QString pro
           &TPSchnellAuslegung::ViscosityKindChanged);
   ClearResultsOnChange();
   WriteForm(calculators::PumpDesignForm::Defaults(texts.edition()));
+  ShowPicture("ImageAnlage", calculators::kPumpPlantPicture);
   setWindowTitle(Text("Caption"));
 }
 
@@ -106,6 +111,9 @@ QWidget* TPSchnellAuslegung::BuildMedium() {
   grid->addWidget(Edit("Edit1"), row++, 1, 1, 2);
   QComboBox* kind = Combo("ComboBox1");
   kind->addItems({Text("FlowVolume"), Text("FlowMass")});
+  // The whole caption ("Volumenstrom:") even where the window is narrower than it would like to be
+  // (a window opens at most two thirds of the screen wide).
+  kind->setMinimumWidth(kind->sizeHint().width());
   grid->addWidget(kind, row, 0);
   grid->addWidget(Edit("Edit3"), row, 1);
   grid->addWidget(Combo("ComboBox2", calculators::PumpFlowUnits(0)), row, 2);
@@ -114,6 +122,7 @@ QWidget* TPSchnellAuslegung::BuildMedium() {
   grid->addWidget(Combo("ComboBox3", units::DensityUnits()), row++, 5);
   QComboBox* viscosity = Combo("ComboBox4");
   viscosity->addItems({Text("ViscosityDynamic"), Text("ViscosityKinematic")});
+  viscosity->setMinimumWidth(viscosity->sizeHint().width());
   grid->addWidget(viscosity, row, 0);
   grid->addWidget(Edit("Edit5"), row, 1);
   grid->addWidget(Combo("ComboBox5", calculators::PumpViscosityUnits(0)), row, 2);
@@ -144,7 +153,8 @@ QWidget* TPSchnellAuslegung::BuildSide(char side) {
     grid->addWidget(Combo(name(combo).constData(), list), row, 2);
     ++row;
   };
-  field("LabelBehaelter", "VesselLabel", "Edit_Behaelter", "Combo_Behaelter", units::PressureUnits());
+  field("LabelBehaelter", side == 'S' ? "SuctionVesselLabel" : "PressureVesselLabel", "Edit_Behaelter",
+        "Combo_Behaelter", units::PressureUnits());
   field("LabelGeo", side == 'S' ? "SuctionHeightLabel" : "PressureHeightLabel", "Edit_Geo", "Combo_Geo",
         calculators::MetreUnits());
   if (side == 'S') grid->addWidget(Caption("LabelGeoHinweis", "SuctionHeightHint"), row - 1, 3, 1, 3);
@@ -165,6 +175,7 @@ QWidget* TPSchnellAuslegung::BuildSide(char side) {
     upDown->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     upDown->setMaximumWidth(18);
     upDown->setStyleSheet("QSpinBox { color: transparent; }");
+    upDown->setFocusPolicy(Qt::NoFocus);  // the tab key goes from count to count
     connect(upDown, &QSpinBox::valueChanged, count, [count](int value) { count->setText(QString::number(value)); });
     connect(count, &QLineEdit::textEdited, upDown, [upDown](const QString& text) {
       bool whole = false;
@@ -183,6 +194,9 @@ QWidget* TPSchnellAuslegung::BuildSide(char side) {
     cell->addWidget(upDown);
     fittingGrid->addLayout(cell, r, c + 1);
   }
+  // Each count stays beside its name; the room left over goes to the right.
+  fittingGrid->setColumnMinimumWidth(2, 24);
+  fittingGrid->setColumnStretch(5, 1);
   grid->addWidget(fittings, row++, 0, 1, 6);
 
   auto* elements = new QGroupBox(Text("ElementsGroup"), page);
@@ -190,12 +204,16 @@ QWidget* TPSchnellAuslegung::BuildSide(char side) {
   elementGrid->addWidget(MakeLabel(elements, name("LabelAnzahl").constData()), 0, 0);
   elementGrid->addWidget(MakeLabel(elements, name("LabelElement").constData()), 0, 1);
   elementGrid->addWidget(MakeLabel(elements, name("LabelZeta").constData()), 0, 2);
-  elementGrid->addWidget(MakeLabel(elements, name("LabelDP").constData()), 0, 3);
+  // "or pressure loss" and its unit ("in bar") head the same column.
+  auto* lossHeading = new QHBoxLayout;
+  lossHeading->addWidget(MakeLabel(elements, name("LabelDP").constData()));
+  lossHeading->addWidget(MakeLabel(elements, name("Label_dP").constData()));
+  lossHeading->addStretch();
+  elementGrid->addLayout(lossHeading, 0, 3);
   elements->findChild<QLabel*>(Name("LabelAnzahl", side))->setText(Text("CountHeading"));
   elements->findChild<QLabel*>(Name("LabelElement", side))->setText(Text("NameHeading"));
   elements->findChild<QLabel*>(Name("LabelZeta", side))->setText(Text("ZetaHeading"));
   elements->findChild<QLabel*>(Name("LabelDP", side))->setText(Text("LossHeading"));
-  elementGrid->addWidget(MakeLabel(elements, name("Label_dP").constData()), 0, 4);
   for (int n = 1; n <= kPumpElements; ++n) {
     MakeEdit(elements, Name("Edit_Anzahl", n, "", side).toUtf8().constData())->setMaximumWidth(60);
     elementGrid->addWidget(elements->findChild<QLineEdit*>(Name("Edit_Anzahl", n, "", side)), n, 0);
@@ -379,6 +397,7 @@ void TPSchnellAuslegung::BitBtnSpeichernClick() {
 
 void TPSchnellAuslegung::BitBtnSpeichernUnterClick() {
   const QString folder = defaultFolder_.isEmpty() ? programFolder_ : defaultFolder_;
+  QDir().mkpath(folder);  // the user's data folder of an installed program may not exist yet
   const QString file =
       ChooseFile(this, {FileDialogKind::Save, Text("FilterSave"), "psa",
                         fileName_.isEmpty() ? QDir(folder).filePath(Text("DefaultFileName")) : fileName_});

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -39,11 +38,11 @@
 #include "fluids/TWaermetraegerDlg.h"
 #include "fluids/TWaessrigeLsgDlg.h"
 #include "fluids/UserDatabase.h"
-#include "fluids/UserFileLocation.h"
 #include "fluids/UserMedia.h"
 #include "help/HelpCommands.h"
 #include "help/THilfeFenster.h"
 #include "hydraulics/CalculateElement.h"
+#include "install/ProgramFiles.h"
 #include "main/AdditionalPanel.h"
 #include "main/ElementPanel.h"
 #include "main/FormBinding.h"
@@ -310,8 +309,8 @@ void TMyWindow::PrintTable() {
 
 QString TMyWindow::ProgramFileFolder() const {
   // Files the program writes for the user go to the program folder while it may be written to.
-  const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  return ToQString(calculators::ProgramFileFolder(ToStdString(programFolder_), ToStdString(userData)).string());
+  const std::string name = texts_.FormText(calculators::kPumpDesignBlock, "DefaultFileName");
+  return ToQString(install::WriteFolder(install::Folders(ToStdString(programFolder_)), name).string());
 }
 
 QString TMyWindow::InfoText(int index) const {
@@ -517,10 +516,9 @@ UserMedia* TMyWindow::UserMediaStore() {
     const std::filesystem::path file = std::filesystem::path(ToStdString(userMediaFolder_)) / fluids::kUserFileName;
     userMedia_ = std::make_unique<UserMedia>(file, file);
   } else {
-    const std::filesystem::path program = ToStdString(programFolder_);
-    const std::filesystem::path user = fluids::UserDataFolder();
-    userMedia_ = std::make_unique<UserMedia>(fluids::UserFileToRead(program, user, fluids::kUserFileName),
-                                             fluids::UserFileLocation(program, user, fluids::kUserFileName));
+    const install::ProgramFolders folders = install::Folders(ToStdString(programFolder_));
+    userMedia_ = std::make_unique<UserMedia>(install::ReadPath(folders, fluids::kUserFileName),
+                                             install::WritePath(folders, fluids::kUserFileName));
   }
   return userMedia_.get();
 }

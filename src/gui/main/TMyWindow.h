@@ -206,7 +206,7 @@ class TMyWindow : public QMainWindow {
   TBen_Daba_Dlg* userEditDialog_ = nullptr;
   TBen_Daba_Dlg2* userChoiceDialog_ = nullptr;
   std::unique_ptr<UserMedia> userMedia_;
-  QString userMediaFolder_;       // empty: USER.DAT where UserFileLocation puts it
+  QString userMediaFolder_;       // empty: USER.DAT where install::WritePath puts it
   HelpCommands* help_ = nullptr;  // the manual, the about box, the upgrade commands
   settings::StoredSettings settings_;
   QString settingsFile_;
