@@ -204,10 +204,11 @@ TEST(VapourPressureDialog, TemperatureStepsAndHandOvers) {
 
   auto* up = dialog.findChild<QToolButton*>("UpDown1Up");
   dialog.findChild<QTimer*>("UpDownTimer")->setInterval(1);  // the 300 ms ticks, hurried
+  up->setAutoRepeat(false);  // the held arrow's ticks alone, however slowly the machine runs
   dialog.SetTemperature(20);
   QTest::mousePress(up, Qt::LeftButton);
-  QTest::qWait(40);  // at least four ticks, before the first repetition of the arrow
-  EXPECT_EQ(dialog.Step(), 20);
+  for (int wait = 0; wait < 2000 && dialog.Step() < 20; ++wait) QTest::qWait(1);
+  EXPECT_EQ(dialog.Step(), 20);  // 1, 2, 5, 10, 20 and no further
   QTest::mouseRelease(up, Qt::LeftButton);
   EXPECT_EQ(dialog.Step(), 1);
   EXPECT_EQ(dialog.Temperature(), 21);
