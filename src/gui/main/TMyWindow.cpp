@@ -23,22 +23,9 @@
 #include "coefficients/CoefficientCommands.h"
 #include "curve/CurveCommand.h"
 #include "elements/TBtnBottomDlg.h"
-#include "fluids/TBen_Daba_Dlg.h"
-#include "fluids/TBen_Daba_Dlg2.h"
+#include "fluids/PropertyWindows.h"
 #include "fluids/TGaswarnungDlg.h"
-#include "fluids/TIAPWSDlg.h"
-#include "fluids/TKuehlsolen.h"
-#include "fluids/TLuftDialog.h"
-#include "fluids/TLuftSattDlg.h"
-#include "fluids/TLuft_feuchtDlg.h"
-#include "fluids/TMedienDialog.h"
-#include "fluids/TSattdampfDialog.h"
-#include "fluids/TStoffdaten_berechnenDlg.h"
-#include "fluids/TStoffwerteGaseNeu.h"
-#include "fluids/TWaermetraegerDlg.h"
-#include "fluids/TWaessrigeLsgDlg.h"
-#include "fluids/UserDatabase.h"
-#include "fluids/UserMedia.h"
+#include "fluids/WaterDialogs.h"
 #include "help/HelpCommands.h"
 #include "help/THilfeFenster.h"
 #include "hydraulics/CalculateElement.h"
@@ -103,6 +90,8 @@ TMyWindow::TMyWindow(const text::TextStore& texts, QString programFolder, QWidge
       texts_, programFolder_,
       {[this] { return ReadForm(); }, [this](const mainform::MainForm& form) { WriteForm(form); }},
       tableChange_->ColumnDialog(), this);
+  properties_ = new PropertyWindows(texts_, programFolder_, &settings_.userDatabaseUnits, this);
+  connect(properties_, &PropertyWindows::TakeOverRequested, this, &TMyWindow::ApplyMediumTakeOver);
   settingsFile_ = UserSettingsFile(texts_.GlobalText(text::global::kSettingsKey));
   ConnectCommands();
   mainform::MainForm form = mainform::MainForm::Defaults(texts_.edition());
@@ -162,11 +151,11 @@ void TMyWindow::ConnectCommands() {
   on("Rohrleitungselementwhlen1", [this] { ChooseElement(); });
   on("Berechnen2", [this] { Calculate(); });
   on("Einstellungen2", [this] { OpenSettings(); });
-  on("StoffdatenWasser1", [this] { OpenPropertyDialog(waterDialog_); });
-  on("StoffdatenWasserSttigungszustand1", [this] { OpenPropertyDialog(saturatedWaterDialog_); });
-  on("StoffdatenLuft1", [this] { OpenPropertyDialog(dryAirDialog_); });
-  on("StoffdatenfeuchteLuft1", [this] { OpenPropertyDialog(humidAirDialog_); });
-  on("StoffdatenLuftSttigungszustand1", [this] { OpenPropertyDialog(saturatedAirDialog_); });
+  on("StoffdatenWasser1", [this] { OpenProperties(PropertyWindows::Window::Water); });
+  on("StoffdatenWasserSttigungszustand1", [this] { OpenProperties(PropertyWindows::Window::SaturatedWater); });
+  on("StoffdatenLuft1", [this] { OpenProperties(PropertyWindows::Window::DryAir); });
+  on("StoffdatenfeuchteLuft1", [this] { OpenProperties(PropertyWindows::Window::HumidAir); });
+  on("StoffdatenLuftSttigungszustand1", [this] { OpenProperties(PropertyWindows::Window::SaturatedAir); });
   on("Druckverlustkurve1", [this] { OpenCurve(); });
   calculators_ = new CalculatorWindows(texts_, programFolder_, this);
   const auto display = [this] { return calculators::Display{settings_.display.us, settings_.display.decimals}; };
@@ -176,8 +165,8 @@ void TMyWindow::ConnectCommands() {
   on("VorhandenesGerinneberechnen1", [this, display] { calculators_->OpenOpenChannel(display()); });
   on("Gerinneauslegen1", [this, display] { calculators_->OpenChannelDesign(display()); });
   ConnectCalculatorsII(display);
-  on("StoffdatensonstigeMedien1", [this] { OpenPropertyDialog(liquidDialog_, programFolder_); });
-  on("StoffdatensonstigeGase1", [this] { OpenPropertyDialog(gasDialog_, programFolder_); });
+  on("StoffdatensonstigeMedien1", [this] { OpenProperties(PropertyWindows::Window::Liquids); });
+  on("StoffdatensonstigeGase1", [this] { OpenProperties(PropertyWindows::Window::Gases); });
   on("ZetaDatenbank1", [this] { coefficients_->OpenZetaDatabase(); });
   connect(elementPanel_, &ElementPanel::RoughnessDatabaseRequested, coefficients_,
           &CoefficientCommands::OpenRoughnessDatabase);
@@ -189,14 +178,12 @@ void TMyWindow::ConnectCommands() {
   on("Bgen1", catalogue(parts::PartKind::Bend));
   on("ReduzierungenErweiterungen1", catalogue(parts::PartKind::Reducer));
   on("T1", catalogue(parts::PartKind::Tee));
-  on("Kuehlsolenberechnen", [this] { OpenPropertyDialog(brineDialog_); });
-  on("Wrmetrgerleberechnen1", [this] { OpenPropertyDialog(oilDialog_, programFolder_); });
-  on("WssrigeLsungenberechnen1", [this] { OpenPropertyDialog(aqueousDialog_, programFolder_); });
-  on("Stoffdatenabschtzen1", [this] { OpenPropertyDialog(estimateDialog_, programFolder_); });
-  on("BenutzerdefinierteDatenbank1",
-     [this] { OpenPropertyDialog(userChoiceDialog_, UserMediaStore(), &settings_.userDatabaseUnits); });
-  on("Stoffdatenbankbearbeiten1",
-     [this] { OpenPropertyDialog(userEditDialog_, UserMediaStore(), &settings_.userDatabaseUnits); });
+  on("Kuehlsolenberechnen", [this] { OpenProperties(PropertyWindows::Window::Brines); });
+  on("Wrmetrgerleberechnen1", [this] { OpenProperties(PropertyWindows::Window::Oils); });
+  on("WssrigeLsungenberechnen1", [this] { OpenProperties(PropertyWindows::Window::AqueousSolutions); });
+  on("Stoffdatenabschtzen1", [this] { OpenProperties(PropertyWindows::Window::Estimate); });
+  on("BenutzerdefinierteDatenbank1", [this] { OpenProperties(PropertyWindows::Window::UserMediaChoice); });
+  on("Stoffdatenbankbearbeiten1", [this] { OpenProperties(PropertyWindows::Window::UserMediaEdit); });
   help_ = new HelpCommands(texts_, programFolder_, this);
   on("Index1", [this] { help_->ShowIndex(); });
   on("AufUpgradesprfen1", [this] { help_->ShowUpgrades(false, settings_.upgradeCheck); });
@@ -500,28 +487,7 @@ void TMyWindow::OpenSettings() {
   results_->setWindowTitle(ProjectCaption());
 }
 
-template <typename Dialog, typename... Arguments>
-void TMyWindow::OpenPropertyDialog(Dialog*& dialog, const Arguments&... arguments) {
-  if (dialog == nullptr) {
-    dialog = new Dialog(texts_, arguments..., this);
-    connect(dialog, &PropertyDialog::TakeOverRequested, this, &TMyWindow::ApplyMediumTakeOver);
-  }
-  dialog->Present(settings_.display.us);
-  dialog->exec();
-}
-
-UserMedia* TMyWindow::UserMediaStore() {
-  if (userMedia_) return userMedia_.get();
-  if (!userMediaFolder_.isEmpty()) {
-    const std::filesystem::path file = std::filesystem::path(ToStdString(userMediaFolder_)) / fluids::kUserFileName;
-    userMedia_ = std::make_unique<UserMedia>(file, file);
-  } else {
-    const install::ProgramFolders folders = install::Folders(ToStdString(programFolder_));
-    userMedia_ = std::make_unique<UserMedia>(install::ReadPath(folders, fluids::kUserFileName),
-                                             install::WritePath(folders, fluids::kUserFileName));
-  }
-  return userMedia_.get();
-}
+void TMyWindow::OpenProperties(PropertyWindows::Window window) { properties_->Open(window, settings_.display.us); }
 
 void TMyWindow::ApplyMediumTakeOver(const fluids::MediumTakeOver& takeOver) {
   mainform::MainForm form = ReadForm();

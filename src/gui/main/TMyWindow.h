@@ -9,6 +9,7 @@
 
 #include "calculators/CalculatorForm.h"
 #include "fluids/MediumTakeOver.h"
+#include "fluids/PropertyWindows.h"
 #include "main/MainCommands.h"
 #include "mainform/MainForm.h"
 #include "parts/TakeOver.h"
@@ -34,23 +35,9 @@ class TAusgabe_Fenster;
 class TBtnBottomDlg;
 class TEinstellungenDlg;
 class TGaswarnungDlg;
-class TIAPWSDlg;
-class TLuftDialog;
-class TLuftSattDlg;
-class TLuft_feuchtDlg;
-class TMedienDialog;
-class TSattdampfDialog;
 class TableChangeCommands;
 class TKurzAnzeige;
 class TSeiteEinrichtenDlg;
-class TStoffwerteGaseNeu;
-class TKuehlsolen;
-class TWaermetraegerDlg;
-class TWaessrigeLsgDlg;
-class TStoffdaten_berechnenDlg;
-class TBen_Daba_Dlg;
-class TBen_Daba_Dlg2;
-class UserMedia;
 
 // The main input window: the chosen element with its dimensions, the medium and the gas data,
 // and every command of the program. It shows the project of its ProjectSession and mirrors its
@@ -122,7 +109,7 @@ class TMyWindow : public QMainWindow {
   // Tests keep their settings in a folder of their own.
   void SetSettingsFile(QString path) { settingsFile_ = std::move(path); }
   // Tests keep USER.DAT in a folder of their own (set before the user database is first used).
-  void SetUserMediaFolder(QString folder) { userMediaFolder_ = std::move(folder); }
+  void SetUserMediaFolder(QString folder) { properties_->SetUserMediaFolder(std::move(folder)); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -143,13 +130,8 @@ class TMyWindow : public QMainWindow {
   void ReadUserSettings();
   void WriteUserSettings();
   void OpenSettings();
-  // Creates a property dialog on first use (with `arguments` after the texts), then shows it
-  // modally for the display units chosen.
-  template <typename Dialog, typename... Arguments>
-  void OpenPropertyDialog(Dialog*& dialog, const Arguments&... arguments);
+  void OpenProperties(PropertyWindows::Window window);
   void OpenCurve();
-  // The user-defined media both user-database dialogs share, made on first use.
-  UserMedia* UserMediaStore();
   // The calculators' second set: pump design, NPSH, economic diameters, converters, content.
   void ConnectCalculatorsII(const std::function<calculators::Display()>& display);
   QString ProgramFileFolder() const;
@@ -185,28 +167,14 @@ class TMyWindow : public QMainWindow {
   TBtnBottomDlg* selection_ = nullptr;
   TGaswarnungDlg* gasNotes_ = nullptr;
   TEinstellungenDlg* settingsDialog_ = nullptr;
-  TIAPWSDlg* waterDialog_ = nullptr;
-  TSattdampfDialog* saturatedWaterDialog_ = nullptr;
-  TLuftDialog* dryAirDialog_ = nullptr;
-  TLuft_feuchtDlg* humidAirDialog_ = nullptr;
-  TLuftSattDlg* saturatedAirDialog_ = nullptr;
   CurveCommand* curve_ = nullptr;
   TableChangeCommands* tableChange_ = nullptr;  // column, table and width changes of the results
   TKurzAnzeige* shortDisplay_ = nullptr;
   TSeiteEinrichtenDlg* pageSetup_ = nullptr;
-  CalculatorWindows* calculators_ = nullptr;  // the calculator dialogs, each made on first use
-  TStoffwerteGaseNeu* gasDialog_ = nullptr;
-  TMedienDialog* liquidDialog_ = nullptr;
+  CalculatorWindows* calculators_ = nullptr;     // the calculator dialogs, each made on first use
+  PropertyWindows* properties_ = nullptr;        // the property dialogs, each made on first use
   CoefficientCommands* coefficients_ = nullptr;  // the zeta and roughness databases
   PartsCatalogues* parts_ = nullptr;
-  TKuehlsolen* brineDialog_ = nullptr;
-  TWaermetraegerDlg* oilDialog_ = nullptr;
-  TWaessrigeLsgDlg* aqueousDialog_ = nullptr;
-  TStoffdaten_berechnenDlg* estimateDialog_ = nullptr;
-  TBen_Daba_Dlg* userEditDialog_ = nullptr;
-  TBen_Daba_Dlg2* userChoiceDialog_ = nullptr;
-  std::unique_ptr<UserMedia> userMedia_;
-  QString userMediaFolder_;       // empty: USER.DAT where install::WritePath puts it
   HelpCommands* help_ = nullptr;  // the manual, the about box, the upgrade commands
   settings::StoredSettings settings_;
   QString settingsFile_;
