@@ -16,7 +16,6 @@ ResultCaptions Captions(const text::TextStore& texts, std::string_view block, bo
           ResultCaption(texts, Text(texts, block, "Viskositaet"), ResultUnits::Viscosity(us))};
 }
 
-std::string_view PressureUnitName(int unit) { return units::UnitName(units::PressureUnits(), unit); }
 std::string_view TemperatureUnitName(int unit) { return units::UnitName(units::TemperatureUnits(), unit); }
 
 std::string StateWord(const text::TextStore& texts, AirPhase phase) {
@@ -85,17 +84,9 @@ DryAirDialogOutcome CalculateDryAirDialog(const DryAirForm& form, const text::Te
 
 MediumTakeOver DryAirTakeOver(const DryAirForm& form, const DryAirDisplay& display, const text::TextStore& texts,
                               bool us) {
-  MediumTakeOver takeOver;
-  takeOver.description =
-      StateDescription(Text(texts, kDryAirBlock, "Medium"), form.pressure, PressureUnitName(form.pressureUnit),
-                       form.temperature, TemperatureUnitName(form.temperatureUnit));
-  takeOver.gas = display.gas;
-  takeOver.density = display.density;
-  takeOver.viscosity = display.viscosity;
-  takeOver.SetUnits(us);
-  if (display.gas)
-    takeOver.gasData = GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit};
-  return takeOver;
+  return StateTakeOver(Text(texts, kDryAirBlock, "Medium"),
+                       GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit},
+                       display.gas, display.density, display.viscosity, us);
 }
 
 HumidAirForm HumidAirForm::Defaults(text::Edition edition) {
@@ -147,18 +138,12 @@ HumidAirDialogOutcome CalculateHumidAirDialog(const HumidAirForm& form, const te
 
 MediumTakeOver HumidAirTakeOver(const HumidAirForm& form, const HumidAirDisplay& display, const text::TextStore& texts,
                                 bool us) {
-  MediumTakeOver takeOver;
-  std::string description =
-      StateDescription(Text(texts, kHumidAirBlock, "Medium"), form.pressure, PressureUnitName(form.pressureUnit),
-                       form.temperature, TemperatureUnitName(form.temperatureUnit));
-  description.pop_back();  // the closing parenthesis comes after the humidity
-  description += ", " + Text(texts, kHumidAirBlock, "RelativeFeuchte") + " " + display.relativeHumidity + ")";
-  takeOver.description = description;
-  takeOver.gas = true;
-  takeOver.density = display.density;
-  takeOver.viscosity = display.viscosity;
-  takeOver.SetUnits(us);
-  takeOver.gasData = GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit};
+  MediumTakeOver takeOver =
+      StateTakeOver(Text(texts, kHumidAirBlock, "Medium"),
+                    GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit}, true,
+                    display.density, display.viscosity, us);
+  takeOver.description.pop_back();  // the closing parenthesis comes after the humidity
+  takeOver.description += ", " + Text(texts, kHumidAirBlock, "RelativeFeuchte") + " " + display.relativeHumidity + ")";
   return takeOver;
 }
 

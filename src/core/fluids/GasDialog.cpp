@@ -20,8 +20,6 @@ std::string StoredCelsius(const std::string& stored, long double celsius, text::
   return WithEditionSeparator(stored, edition) + " °C  (= " + Whole(FahrenheitOfCelsius(celsius), edition) + " °F)";
 }
 
-std::string PressureUnitName(int unit) { return std::string(units::UnitName(units::PressureUnits(), unit)); }
-
 GasValues Show(const GasState& state, bool us, text::Edition edition) {
   if (us) return {Shown(UsDensity(state.density), 3, edition), Shown(UsViscosity(state.viscosity), 4, edition)};
   return {Shown(state.density, 2, edition), Shown(state.viscosity, 1, edition)};
@@ -125,27 +123,13 @@ std::optional<GasOutcome> InterpolateGas(const GasRecord& gas, const GasForm& fo
 
 MediumTakeOver GasTableTakeOver(const GasRecord& gas, const GasForm& form, const GasValues& values, bool us) {
   const std::string& t = gas.viscosities.at(static_cast<std::size_t>(form.row)).temperatureText;
-  MediumTakeOver takeOver;
-  takeOver.description = StateDescription(gas.name, form.pressure, PressureUnitName(form.pressureUnit), t, "°C");
-  takeOver.gas = true;
-  takeOver.density = values.density;
-  takeOver.viscosity = values.viscosity;
-  takeOver.SetUnits(us);
-  takeOver.gasData = GasTakeOver{form.pressure, form.pressureUnit, t, kTemperatureUnitCelsius};
-  return takeOver;
+  return StateTakeOver(gas.name, GasTakeOver{form.pressure, form.pressureUnit, t, kTemperatureUnitCelsius}, true,
+                       values.density, values.viscosity, us);
 }
 
 MediumTakeOver GasInterpolatedTakeOver(const GasRecord& gas, const GasForm& form, const GasValues& values, bool us) {
-  MediumTakeOver takeOver;
-  takeOver.description =
-      StateDescription(gas.name, form.pressure, PressureUnitName(form.pressureUnit), form.temperature,
-                       units::UnitName(units::TemperatureUnits(), form.temperatureUnit));
-  takeOver.gas = true;
-  takeOver.density = values.density;
-  takeOver.viscosity = values.viscosity;
-  takeOver.SetUnits(us);
-  takeOver.gasData = GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit};
-  return takeOver;
+  return StateTakeOver(gas.name, GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit},
+                       true, values.density, values.viscosity, us);
 }
 
 }  // namespace velmora::fluids

@@ -1,5 +1,7 @@
 #include "fluids/MediumTakeOver.h"
 
+#include "units/UnitLists.h"
+
 namespace velmora::fluids {
 
 void MediumTakeOver::SetUnits(bool us) {
@@ -44,6 +46,23 @@ std::string StateDescription(const std::string& name, const std::string& first, 
     description += secondUnit;
   }
   return description + ")";
+}
+
+std::string StateDescription(const std::string& name, const GasTakeOver& state) {
+  return StateDescription(name, state.pressure, units::UnitName(units::PressureUnits(), state.pressureUnit),
+                          state.temperature, units::UnitName(units::TemperatureUnits(), state.temperatureUnit));
+}
+
+MediumTakeOver StateTakeOver(const std::string& name, const GasTakeOver& state, bool gas, std::string density,
+                             std::string viscosity, bool us) {
+  MediumTakeOver takeOver;
+  takeOver.description = StateDescription(name, state);
+  takeOver.gas = gas;
+  takeOver.density = std::move(density);
+  takeOver.viscosity = std::move(viscosity);
+  takeOver.SetUnits(us);
+  if (gas) takeOver.gasData = state;
+  return takeOver;
 }
 
 }  // namespace velmora::fluids

@@ -54,5 +54,12 @@ MediumTakeOver LiquidTakeOver(std::string description, std::string density, std:
 // name " (" first " " its unit ", " second " " its unit ")", the description of most take-overs.
 std::string StateDescription(const std::string& name, const std::string& first, std::string_view firstUnit,
                              const std::string& second = {}, std::string_view secondUnit = {});
+// The description of a state given by pressure and temperature: "name (p unit, t unit)".
+std::string StateDescription(const std::string& name, const GasTakeOver& state);
+
+// The take-over of a state given by pressure and temperature: its description, the phase, the
+// values as displayed in the display's units, and for a gas that state as its operating data.
+MediumTakeOver StateTakeOver(const std::string& name, const GasTakeOver& state, bool gas, std::string density,
+                             std::string viscosity, bool us);
 
 }  // namespace velmora::fluids

@@ -69,17 +69,9 @@ WaterDialogOutcome CalculateWaterDialog(const WaterForm& form, const text::TextS
 
 MediumTakeOver WaterTakeOver(const WaterForm& form, const WaterDisplay& display, const text::TextStore& texts,
                              bool us) {
-  MediumTakeOver takeOver;
-  takeOver.description =
-      StateDescription(Text(texts, kWaterBlock, "Medium"), form.pressure, PressureUnitName(form.pressureUnit),
-                       form.temperature, TemperatureUnitName(form.temperatureUnit));
-  takeOver.gas = display.gas;
-  takeOver.density = display.density;
-  takeOver.viscosity = display.viscosity;
-  takeOver.SetUnits(us);
-  if (display.gas)
-    takeOver.gasData = GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit};
-  return takeOver;
+  return StateTakeOver(Text(texts, kWaterBlock, "Medium"),
+                       GasTakeOver{form.pressure, form.pressureUnit, form.temperature, form.temperatureUnit},
+                       display.gas, display.density, display.viscosity, us);
 }
 
 SaturatedWaterForm SaturatedWaterForm::Defaults(text::Edition edition) {
