@@ -76,7 +76,8 @@ void TUpgradeDlg::Present(Mode mode, const install::PackageVersions& versions, b
   } else {
     offered_->setText(packaged ? Text("UpToDate") : ToQString(versions.candidate));
   }
-  how_->setText(Text(mode == Mode::Check ? "HowCheck" : "HowInstall").arg(package));
+  // Only the install text names the package.
+  how_->setText(mode == Mode::Check ? Text("HowCheck") : Text("HowInstall").arg(package));
   checkAtStart_->setChecked(checkAtStart);
 }
 
