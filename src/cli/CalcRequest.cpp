@@ -8,16 +8,6 @@
 namespace velmora::cli {
 namespace {
 
-constexpr CalcKey kSlopeKeys[] = {
-    {"slope_given", "0 heights z1, z2 over L; 1 angle alpha; 2 percent"},
-    {"z1", "height at the start, m"},
-    {"z2", "height at the end, m"},
-    {"L", "length, m"},
-    {"alpha", "slope angle, degrees"},
-    {"percent", "slope, %"},
-    {"kSt", "Strickler coefficient, m^(1/3)/s"},
-};
-
 constexpr CalcKey kOrifice[] = {
     {"kind", "0 sharp-edged, 1 rounded inlet, 2 thick orifice"},
     {"flow", "volume flow, m³/h"},

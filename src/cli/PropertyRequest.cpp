@@ -1,6 +1,7 @@
 #include "PropertyRequest.h"
 
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,10 +31,13 @@ constexpr Named kKinds[] = {{"water", PropertyKind::Water},
 
 constexpr std::size_t kMaxNumberText = 100;
 
-template <class... Args>
-void Fail(PropertyRequest& request, const char* format, Args... args) {
+// printf-style, so that the compiler checks every message against its arguments.
+[[gnu::format(printf, 2, 3)]] void Fail(PropertyRequest& request, const char* format, ...) {
   if (request.Failed()) return;  // the first problem counts
-  std::snprintf(request.error, sizeof request.error, format, args...);
+  std::va_list args;
+  va_start(args, format);
+  std::vsnprintf(request.error, sizeof request.error, format, args);
+  va_end(args);
 }
 
 std::optional<long double>* ValueSlot(PropertyRequest& request, std::string_view key) {
