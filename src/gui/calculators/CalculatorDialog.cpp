@@ -43,20 +43,10 @@ QLabel* CalculatorDialog::Caption(const char* name, std::string_view key) {
   return label;
 }
 
-QLabel* CalculatorDialog::Value(const char* name) {
-  QLabel* label = MakeLabel(this, name);
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setMinimumWidth(kValueMinimumWidth);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
+QLabel* CalculatorDialog::Value(const char* name) { return MakeValue(this, name, kValueMinimumWidth); }
 
 QPushButton* CalculatorDialog::Button(const char* name, std::string_view key) {
-  auto* button = new QPushButton(Text(key), this);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
+  return MakeButton(this, name, Text(key));
 }
 
 QLineEdit* CalculatorDialog::Edit(const char* name) { return MakeEdit(this, name); }

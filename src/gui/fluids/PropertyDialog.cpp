@@ -38,21 +38,9 @@ QLabel* PropertyDialog::Caption(const char* name, std::string_view key) {
   return label;
 }
 
-QLabel* PropertyDialog::Value(const char* name) {
-  QLabel* label = MakeLabel(this, name);
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setMinimumWidth(kValueMinimumWidth);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
+QLabel* PropertyDialog::Value(const char* name) { return MakeValue(this, name, kValueMinimumWidth); }
 
-QPushButton* PropertyDialog::Button(const char* name, const QString& text) {
-  auto* button = new QPushButton(text, this);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
+QPushButton* PropertyDialog::Button(const char* name, const QString& text) { return MakeButton(this, name, text); }
 
 void PropertyDialog::AddPressureRow(QGridLayout* grid, int row, std::string_view captionKey) {
   grid->addWidget(Caption("DruckLabel", captionKey), row, 0);

@@ -97,12 +97,7 @@ QLabel* CatalogueDialog::Caption(QWidget* parent, const char* name, const QStrin
 }
 
 QLabel* CatalogueDialog::Value(QWidget* parent, const char* name) {
-  QLabel* label = MakeLabel(parent, name);
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setMinimumWidth(kValueMinimumWidth);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
+  return MakeValue(parent, name, kValueMinimumWidth);
 }
 
 QGroupBox* CatalogueDialog::Choice(QWidget* parent, const char* name, std::initializer_list<std::string_view> keys,
@@ -124,10 +119,7 @@ QGroupBox* CatalogueDialog::Choice(QWidget* parent, const char* name, std::initi
 }
 
 QPushButton* CatalogueDialog::Button(const char* name, std::string_view key) {
-  auto* button = new QPushButton(Text(key), this);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
+  return MakeButton(this, name, Text(key));
 }
 
 QLabel* CatalogueDialog::AddList(QGridLayout* grid, int row, int column, QLabel* heading, QListWidget* list) {

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "toolkit/MessageBoxes.h"
 
@@ -34,6 +35,22 @@ QLabel* MakeLabel(QWidget* parent, const char* name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   return label;
+}
+
+QLabel* MakeValue(QWidget* parent, const char* name, int minimumWidth) {
+  QLabel* label = MakeLabel(parent, name);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setMinimumWidth(minimumWidth);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
 }
 
 void FillUnitList(QComboBox* combo, std::span<const units::Unit> units) {

@@ -7,6 +7,8 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QString;
 class QWidget;
 
 // Controls as every window of the program makes them: named after the system's control names, so
@@ -16,6 +18,10 @@ namespace velmora::gui {
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength = 0);
 QComboBox* MakeCombo(QWidget* parent, const char* name);
 QLabel* MakeLabel(QWidget* parent, const char* name);
+// A result field: sunken, right-aligned, selectable for copying, at least `minimumWidth` wide.
+QLabel* MakeValue(QWidget* parent, const char* name, int minimumWidth);
+// A button of a dialog's button rows: Return still presses the dialog's default button, not this one.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text);
 
 // Refills a unit list with the units' names and selects the first (without change signals).
 void FillUnitList(QComboBox* combo, std::span<const units::Unit> units);

@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QVariant>
 
+#include "toolkit/Controls.h"
 #include "toolkit/MessageBoxes.h"
 
 namespace velmora::gui {
@@ -20,9 +21,7 @@ HelpViewer& Viewer() {
 }
 
 QPushButton* HelpButton(QWidget& window, const text::TextStore& texts) {
-  auto* button = new QPushButton(ToQString(texts.FormText(kHelpBlock, "HelpBtn")), &window);
-  button->setObjectName("HelpBtn");
-  button->setAutoDefault(false);
+  QPushButton* button = MakeButton(&window, "HelpBtn", ToQString(texts.FormText(kHelpBlock, "HelpBtn")));
   QObject::connect(button, &QPushButton::clicked, &window, [&window] { ShowHelp(&window, HelpPageOf(window)); });
   return button;
 }
