@@ -350,8 +350,10 @@ CALCULATORS AND THEIR KEYS
     help += "  " + std::string(calculator.name) + ": " + std::string(calculator.about) + "\n";
     for (const CalcKey& key : KeysOf(calculator)) {
       if (key.meaning.empty()) continue;
-      help += "    " + std::string(key.name) + std::string(key.name.size() < 12 ? 12 - key.name.size() : 1, ' ') +
-              std::string(key.meaning) + "\n";
+      // A long key has its meaning on the next line, in the column of the others.
+      const std::string gap =
+          key.name.size() < 12 ? std::string(12 - key.name.size(), ' ') : "\n" + std::string(16, ' ');
+      help += "    " + std::string(key.name) + gap + std::string(key.meaning) + "\n";
     }
   }
   help += R"(
@@ -393,13 +395,21 @@ OUTPUT (one JSON object per line; numbers with 18 significant digits, base units
                      key, a duplicate key, a setting out of range)
 
 BATCH MODE
-  --batch reads one flat JSON object per line. The reader takes no nesting:
-  the inputs are members of the line itself beside "id" and "calculator".
-  The pump design's two lines have flat names with the line as a prefix,
-  "suction.length", "pressure.element1_zeta" (up to 64 members a line):
-    {"id": 1, "calculator": "outflow", "A": 0.01, "H": 2, "mu": 0.6}
-    {"id": 2, "calculator": "open-channel", "shape": 0, "B": 2, "H": 1,
-     "slope_given": 2, "percent": 1, "kSt": 50, "us": true}
+  --batch reads one JSON object per line: "id", "calculator" and the inputs
+  in "inputs" (the inputs may also stand beside "id" and "calculator"):
+    {"id": 1, "calculator": "outflow", "inputs": {"A": 0.01, "H": 2, "mu": 0.6}}
+    {"id": 2, "calculator": "open-channel", "inputs": {"shape": 0, "B": 2,
+     "H": 1, "slope_given": 2, "percent": 1, "kSt": 50, "us": true}}
+  The pump design's two lines are objects with their fittings and up to three
+  further elements (or flat keys such as "suction.length",
+  "pressure.element1_zeta"):
+    {"id": 3, "calculator": "pump-design", "inputs": {"flow": 30,
+     "density": 998.2, "viscosity": 1002, "vapour_pressure": 0.0234,
+     "suction": {"vessel_pressure": 1.013, "height": 2, "length": 5,
+                 "diameter": 100, "fittings": {"gate_valves": 1}},
+     "pressure": {"vessel_pressure": 3, "height": 20, "length": 50,
+                  "diameter": 80, "fittings": {"bends": 4},
+                  "elements": [{"count": 1, "name": "filter", "zeta": 2.5}]}}}
   and writes one answer line per input line, in the same order.
 
 EXIT STATUS

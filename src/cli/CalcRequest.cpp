@@ -132,10 +132,21 @@ std::span<const CalcKey> PumpKeys() {
       if (name == "vapour_pressure") meaning = "bar abs";
       if (name == "pump" || name == "medium") meaning = "text";
       if (name == "psa") meaning = "a saved design (*.psa) instead of the keys: --psa FILE";
-      if (name == "suction.vessel_pressure") meaning = "each line (suction. and pressure.): vessel pressure bar abs,";
-      if (name == "suction.height") meaning = "height m (suction: + inflow, - suction lift), length m,";
-      if (name == "suction.length") meaning = "diameter mm, the six fittings' counts, and elements 1 ... 3:";
-      if (name == "suction.diameter") meaning = "count, name, zeta or dp (bar; a dp counts before zeta)";
+      // Each line's keys are told once, under "suction."; "pressure." takes the same.
+      if (name == "suction.vessel_pressure") meaning = "vessel pressure p1 (pressure.: p2), bar abs";
+      if (name == "suction.height") meaning = "Hs, m (+ inflow, - suction lift); pressure.height Hp";
+      if (name == "suction.length") meaning = "length of the line, m";
+      if (name == "suction.diameter") meaning = "inner diameter, mm";
+      if (name == "suction.bends") meaning = "number of 90° bends (R = 1.5 d)";
+      if (name == "suction.globe_valves") meaning = "number of globe valves";
+      if (name == "suction.lift_check_valves") meaning = "number of lift check valves";
+      if (name == "suction.cocks") meaning = "number of cocks";
+      if (name == "suction.gate_valves") meaning = "number of gate valves";
+      if (name == "suction.swing_check_valves") meaning = "number of swing check valves";
+      if (name == "suction.element1_count") meaning = "further element 1 (also 2, 3): count";
+      if (name == "suction.element1_name") meaning = "its name (text)";
+      if (name == "suction.element1_zeta") meaning = "its zeta value";
+      if (name == "suction.element1_dp") meaning = "its pressure loss, bar (counts before zeta)";
       k.push_back({name, meaning});
     }
     return k;
@@ -231,6 +242,30 @@ void AddInput(CalcRequest& request, std::string_view key, JsonType type, std::st
   request.inputs.emplace_back(std::string(key), std::string(text));
 }
 
+// The key of an input as the calculators know it. The inputs stand in "inputs": {...} or beside
+// "id" and "calculator"; a pump design's line may be an object with its fittings and elements:
+// "suction": {"length": 5, "fittings": {"bends": 2}, "elements": [{"count": 1, "zeta": 0.5}]}
+// gives "suction.length", "suction.bends", "suction.element1_count" and "suction.element1_zeta".
+std::string InputKey(std::string_view key) {
+  constexpr std::string_view kInputs = "inputs.";
+  if (key.starts_with(kInputs)) key.remove_prefix(kInputs.size());
+  for (const std::string_view side : {"suction.", "pressure."}) {
+    if (!key.starts_with(side)) continue;
+    std::string_view rest = key.substr(side.size());
+    constexpr std::string_view kFittings = "fittings.";
+    constexpr std::string_view kElements = "elements.";
+    if (rest.starts_with(kFittings)) return std::string(side) + std::string(rest.substr(kFittings.size()));
+    if (rest.starts_with(kElements)) {
+      rest.remove_prefix(kElements.size());
+      const std::size_t dot = rest.find('.');
+      if (dot != std::string_view::npos)
+        return std::string(side) + "element" + std::string(rest.substr(0, dot)) + "_" +
+               std::string(rest.substr(dot + 1));
+    }
+  }
+  return std::string(key);
+}
+
 }  // namespace
 
 std::span<const Calculator> Calculators() { return kCalculators; }
@@ -263,7 +298,9 @@ bool CalcRequest::Has(std::string_view key) const {
 void CalcRequestFromLine(std::string_view line, FlatObject& scratch, CalcRequest& request, text::Edition edition) {
   request = CalcRequest{};
   request.edition = edition;
-  const char* error = ParseFlatObject(line, scratch);
+  // inputs → a pump line → its elements → one element
+  constexpr int kNesting = 4;
+  const char* error = ParseFlatObject(line, scratch, kNesting);
   for (std::size_t i = 0; i < scratch.count; ++i) {
     const JsonMember& m = scratch.members[i];
     if (m.Key() == "id") SetId(request, m.type, m.type == JsonType::String ? m.Text() : m.number);
@@ -289,7 +326,11 @@ void CalcRequestFromLine(std::string_view line, FlatObject& scratch, CalcRequest
   for (std::size_t i = 0; i < scratch.count; ++i) {
     const JsonMember& m = scratch.members[i];
     if (m.Key() == "id" || m.Key() == "calculator") continue;
-    AddInput(request, m.Key(), m.type, m.type == JsonType::String ? m.Text() : m.number);
+    if (m.Key() == "inputs") {
+      if (request.error.empty()) request.error = "inputs: must be an object";
+      continue;
+    }
+    AddInput(request, InputKey(m.Key()), m.type, m.type == JsonType::String ? m.Text() : m.number);
   }
 }
 

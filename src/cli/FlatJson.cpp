@@ -1,5 +1,8 @@
 #include "FlatJson.h"
 
+#include <cstdio>
+#include <cstring>
+
 #include "text/Utf8.h"
 
 namespace velmora::cli {
@@ -12,29 +15,38 @@ class Reader {
  public:
   explicit Reader(std::string_view line) : s_(line) {}
 
-  const char* Object(FlatObject& object) {
+  // `nesting`: how many levels of objects and arrays inside the line are read, each flattened
+  // into the members' keys ("a": {"b": 1} gives "a.b"; "a": [x, y] gives "a.1", "a.2").
+  const char* Object(FlatObject& object, int nesting) {
     object.count = 0;
+    nesting_ = nesting;
     SkipSpace();
     if (AtEnd()) return "empty line";
     if (s_[pos_] != '{') return "not a JSON object";
-    ++pos_;
+    if (const char* error = Members(object, {}, 0)) return error;
+    return Rest();
+  }
+
+ private:
+  // The members of the object at pos_ ('{'), their keys after `prefix`.
+  const char* Members(FlatObject& object, std::string_view prefix, int depth) {
+    ++pos_;  // '{'
     SkipSpace();
     if (Peek('}')) {
       ++pos_;
-      return Rest();
+      return nullptr;
     }
     for (;;) {
-      if (object.count == FlatObject::MaxMembers) return "too many members";
-      JsonMember& m = object.members[object.count];
       SkipSpace();
       if (!Peek('"')) return "expected a key in double quotes";
-      if (const char* error = String(m.key, JsonMember::MaxKey, m.keyLength, "key too long")) return error;
+      char key[JsonMember::MaxKey + 4];
+      std::size_t keyLength = 0;
+      if (const char* error = String(key, JsonMember::MaxKey, keyLength, "key too long")) return error;
       SkipSpace();
       if (!Peek(':')) return "expected ':' after a key";
       ++pos_;
       SkipSpace();
-      if (const char* error = Value(m)) return error;
-      ++object.count;
+      if (const char* error = Member(object, prefix, {key, keyLength}, depth)) return error;
       SkipSpace();
       if (Peek(',')) {
         ++pos_;
@@ -42,9 +54,60 @@ class Reader {
       }
       if (Peek('}')) {
         ++pos_;
-        return Rest();
+        return nullptr;
       }
       return AtEnd() ? "unterminated object" : "expected ',' or '}'";
+    }
+  }
+
+  // The value at pos_ under the key `prefix` + `name`: a member, or the members inside it.
+  const char* Member(FlatObject& object, std::string_view prefix, std::string_view name, int depth) {
+    if (prefix.size() + name.size() > JsonMember::MaxKey) return "key too long";
+    char key[JsonMember::MaxKey + 4];
+    std::memcpy(key, prefix.data(), prefix.size());
+    std::memcpy(key + prefix.size(), name.data(), name.size());
+    const std::size_t keyLength = prefix.size() + name.size();
+    const bool container = Peek('{') || Peek('[');
+    if (container && depth < nesting_) {
+      if (keyLength + 1 > JsonMember::MaxKey) return "key too long";
+      key[keyLength] = '.';
+      const std::string_view inner(key, keyLength + 1);
+      return Peek('{') ? Members(object, inner, depth + 1) : Elements(object, inner, depth + 1);
+    }
+    if (container) return "nested values are not supported";
+    if (object.count == FlatObject::MaxMembers) return "too many members";
+    JsonMember& m = object.members[object.count];
+    std::memcpy(m.key, key, keyLength);
+    m.key[keyLength] = '\0';
+    m.keyLength = keyLength;
+    if (const char* error = Value(m)) return error;
+    ++object.count;
+    return nullptr;
+  }
+
+  // The elements of the array at pos_ ('['), numbered from 1 after `prefix`.
+  const char* Elements(FlatObject& object, std::string_view prefix, int depth) {
+    ++pos_;  // '['
+    SkipSpace();
+    if (Peek(']')) {
+      ++pos_;
+      return nullptr;
+    }
+    for (int index = 1;; ++index) {
+      SkipSpace();
+      char number[12];
+      const int length = std::snprintf(number, sizeof number, "%d", index);
+      if (const char* error = Member(object, prefix, {number, static_cast<std::size_t>(length)}, depth)) return error;
+      SkipSpace();
+      if (Peek(',')) {
+        ++pos_;
+        continue;
+      }
+      if (Peek(']')) {
+        ++pos_;
+        return nullptr;
+      }
+      return AtEnd() ? "unterminated array" : "expected ',' or ']'";
     }
   }
 
@@ -70,7 +133,6 @@ class Reader {
   const char* Value(JsonMember& m) {
     if (AtEnd()) return "missing value";
     const char c = s_[pos_];
-    if (c == '{' || c == '[') return "nested values are not supported";
     if (c == '"') {
       m.type = JsonType::String;
       return String(m.text, JsonMember::MaxString, m.textLength, "string too long");
@@ -186,6 +248,7 @@ class Reader {
 
   std::string_view s_;
   std::size_t pos_ = 0;
+  int nesting_ = 0;
 };
 
 }  // namespace
@@ -216,6 +279,8 @@ bool IsJsonNumber(std::string_view t) {
   return i == t.size();
 }
 
-const char* ParseFlatObject(std::string_view line, FlatObject& object) { return Reader(line).Object(object); }
+const char* ParseFlatObject(std::string_view line, FlatObject& object, int nesting) {
+  return Reader(line).Object(object, nesting);
+}
 
 }  // namespace velmora::cli

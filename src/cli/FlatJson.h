@@ -4,8 +4,9 @@
 #include <string_view>
 
 // A strict reader of one flat JSON object per line: {"key": value, ...} with values that are
-// numbers, true, false, null or strings; no nesting. It allocates nothing: keys and strings are
-// decoded into fixed buffers, and anything outside these limits is refused with a reason.
+// numbers, true, false, null or strings; objects and arrays inside only where the caller asks for
+// them. It allocates nothing: keys and strings are decoded into fixed buffers, and anything
+// outside these limits is refused with a reason.
 namespace velmora::cli {
 
 enum class JsonType { Number, True, False, Null, String };
@@ -32,7 +33,9 @@ struct FlatObject {
 };
 
 // Reads `line` into `object`. Returns nullptr, or a short reason why the line is not a flat object.
-const char* ParseFlatObject(std::string_view line, FlatObject& object);
+// With `nesting` > 0, that many levels of objects and arrays inside it are read as well, flattened
+// into dotted keys: {"a": {"b": 1, "c": [2, {"d": 3}]}} gives "a.b", "a.c.1" and "a.c.2.d".
+const char* ParseFlatObject(std::string_view line, FlatObject& object, int nesting = 0);
 
 // Whether `text` is a number in the strict JSON grammar: -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
 bool IsJsonNumber(std::string_view text);

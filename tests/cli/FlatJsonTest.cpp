@@ -71,6 +71,23 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+// Objects and arrays inside the line, where asked for, become dotted keys; beyond the levels
+// asked for they are refused as in a flat line.
+TEST(FlatJsonNesting, FlattensTheLevelsAskedForIntoDottedKeys) {
+  static FlatObject object;
+  ASSERT_EQ(ParseFlatObject(R"({"id":1,"a":{"b":2,"c":[3,{"d":"x"}],"e":{}},"f":[]})", object, 3), nullptr);
+  std::string keys;
+  for (std::size_t i = 0; i < object.count; ++i) keys += std::string(object.members[i].Key()) + " ";
+  EXPECT_EQ(keys, "id a.b a.c.1 a.c.2.d ");
+  EXPECT_EQ(object.members[3].Text(), "x");
+  EXPECT_STREQ(ParseFlatObject(R"({"a":{"b":{"c":1}}})", object, 1), "nested values are not supported");
+  EXPECT_STREQ(ParseFlatObject(R"({"a":[1,2)", object, 1), "unterminated array");
+  EXPECT_STREQ(ParseFlatObject(R"({"a":[1 2]})", object, 1), "expected ',' or ']'");
+  EXPECT_STREQ(ParseFlatObject("{\"" + std::string(40, 'k') + "\":{\"" + std::string(30, 'k') + "\":1}}", object, 1),
+               "key too long");
+  EXPECT_STREQ(ParseFlatObject("{\"a\":" + std::string(100000, '['), object, 4), "nested values are not supported");
+}
+
 TEST(FlatJson, DecodesMembers) {
   FlatObject object;
   ASSERT_EQ(ParseFlatObject(R"({"id":"a\"b\u00e9\ud83d\ude00","Input1":12.5e1})", object), nullptr);
