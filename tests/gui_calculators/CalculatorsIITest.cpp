@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "calculators/PumpDesignFile.h"
 #include "gui/MainWindowFixture.h"
 #include "toolkit/FileDialogs.h"
 
@@ -126,6 +127,30 @@ TEST_F(CalculatorsII, PumpDesignShowsItsResultsAndKeepsItsFile) {
     QTest::keyClicks(d.findChild<QLineEdit*>("Edit_Element1_dP_D"), "1");
     EXPECT_EQ(d.findChild<QLineEdit*>("Edit_Zeta1_D")->text(), "");
   });
+}
+
+// A pump design named on the command line (a double click on a *.psa) opens in its window.
+TEST(PumpDesignFile, NamedOnTheCommandLineOpensInThePumpDesign) {
+  const text::TextStore& texts = testing_support::Texts('D');
+  QTemporaryDir folder;
+  calculators::PumpDesignForm form = calculators::PumpDesignForm::Defaults('D');
+  form.pressure.diameter = "80";
+  ASSERT_FALSE(calculators::SavePumpDesign(folder.filePath("plant.psa").toStdString(), form, false, texts));
+  TMyWindow window(texts, VELMORA_TEST_PROGRAM_DIR);
+  window.SetSettingsFile(folder.filePath("Velmora6.ini"));
+  window.PrepareFirstShow({"plant.psa"}, folder.path());
+  EXPECT_FALSE(window.ProjectPath().has_value());
+  QString diameter, title;
+  QTimer::singleShot(0, [&] {  // runs inside the design's window, opened by the program's own timer
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    diameter = dialog->findChild<QLineEdit*>("Edit_Durchmesser_D")->text();
+    title = dialog->windowTitle();
+    dialog->reject();
+  });
+  QApplication::processEvents();  // the design opens once the main window is on screen
+  EXPECT_EQ(diameter, "80");
+  EXPECT_TRUE(title.endsWith(folder.filePath("plant.psa"))) << title.toStdString();
 }
 
 TEST_F(CalculatorsII, ConvertersComputeAndTakeOverIntoTheMainWindow) {

@@ -137,6 +137,12 @@ void CalculatorWindows::OpenPumpDesign(const calculators::Display& display) {
   PumpDesign()->exec();
 }
 
+void CalculatorWindows::OpenPumpDesignFile(const QString& file, const calculators::Display& display) {
+  PumpDesign()->Present(display);
+  PumpDesign()->OpenFile(file);
+  PumpDesign()->exec();
+}
+
 void CalculatorWindows::OpenNpsh(const calculators::Display& display) {
   Npsh()->Present(display);
   if (main_.readForm) Npsh()->Prepare(main_.readForm());

@@ -61,6 +61,8 @@ class CalculatorWindows : public QObject {
   void SetMainWindow(MainWindowHooks hooks) { main_ = std::move(hooks); }
 
   void OpenPumpDesign(const calculators::Display& display);
+  // The pump quick design with a saved design (*.psa) read in, as a double click on the file asks.
+  void OpenPumpDesignFile(const QString& file, const calculators::Display& display);
   void OpenNpsh(const calculators::Display& display);
   void OpenEconomicDiameter(bool gas, const calculators::Display& display);
   void OpenPumpHead(const calculators::Display& display);

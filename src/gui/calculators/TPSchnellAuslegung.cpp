@@ -406,15 +406,19 @@ void TPSchnellAuslegung::BitBtnSpeichernUnterClick() {
 
 void TPSchnellAuslegung::BitBtnDateiOeffnenClick() {
   const QString file = ChooseFile(this, {FileDialogKind::Open, Text("FilterOpen"), "psa", fileName_});
-  if (file.isEmpty()) return;
+  if (!file.isEmpty()) OpenFile(file);
+}
+
+bool TPSchnellAuslegung::OpenFile(const QString& file) {
   const calculators::PumpFileRead read = calculators::LoadPumpDesign(ToStdString(file), Texts().edition());
   if (!read.form) {
     ShowMessage(this, calculators::PumpFileMessage(Texts(), ToStdString(file), read));
-    return;
+    return false;
   }
   WriteForm(*read.form);
   fileName_ = file;
   setWindowTitle(Text("FileCaption") + ": " + file);
+  return true;
 }
 
 void TPSchnellAuslegung::BitBtnLeerenClick() {

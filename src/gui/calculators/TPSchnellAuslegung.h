@@ -34,6 +34,8 @@ class TPSchnellAuslegung : public CalculatorDialog {
   void BitBtnSpeichernClick();
   void BitBtnSpeichernUnterClick();
   void BitBtnDateiOeffnenClick();
+  // Reads a saved design into the fields; a damaged file is told and changes nothing.
+  bool OpenFile(const QString& file);
   void BitBtnLeerenClick();
   void BitBtnInfoClick();
   void SystemCurveClick();

@@ -347,7 +347,15 @@ void TMyWindow::PrepareFirstShow(const QStringList& arguments, const QString& st
   // the folder the program was started in.
   if (!arguments.isEmpty()) {
     const QDir start(startFolder.isEmpty() ? QDir::currentPath() : startFolder);
-    OpenProjectFile(start.absoluteFilePath(arguments.join(' ')));
+    const QString file = start.absoluteFilePath(arguments.join(' '));
+    if (file.endsWith(".psa", Qt::CaseInsensitive)) {
+      // A pump design opens in its window once the main window is on screen.
+      QTimer::singleShot(0, this, [this, file] {
+        calculators_->OpenPumpDesignFile(file, {settings_.display.us, settings_.display.decimals});
+      });
+    } else {
+      OpenProjectFile(file);
+    }
   }
 }
 

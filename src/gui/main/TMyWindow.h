@@ -101,7 +101,8 @@ class TMyWindow : public QMainWindow {
   const settings::RecentFileList& RecentFiles() const { return recent_; }
 
   // The show step: settings read, captions set, the element panel built and the project named on
-  // the command line opened (its parts joined by blanks, relative to `startFolder`).
+  // the command line opened (its parts joined by blanks, relative to `startFolder`); a pump design
+  // (*.psa) opens in the pump quick design instead.
   void PrepareFirstShow(const QStringList& arguments, const QString& startFolder = QString());
 
   // The per-user settings as read at start and changed by the settings dialog.
