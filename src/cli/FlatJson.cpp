@@ -1,5 +1,6 @@
 #include "FlatJson.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -64,8 +65,9 @@ class Reader {
   const char* Member(FlatObject& object, std::string_view prefix, std::string_view name, int depth) {
     if (prefix.size() + name.size() > JsonMember::MaxKey) return "key too long";
     char key[JsonMember::MaxKey + 4];
-    std::memcpy(key, prefix.data(), prefix.size());
-    std::memcpy(key + prefix.size(), name.data(), name.size());
+    // The top level has no prefix, and an empty view may point nowhere: copy only what is there.
+    std::copy(prefix.begin(), prefix.end(), key);
+    std::copy(name.begin(), name.end(), key + prefix.size());
     const std::size_t keyLength = prefix.size() + name.size();
     const bool container = Peek('{') || Peek('[');
     if (container && depth < nesting_) {
