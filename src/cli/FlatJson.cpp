@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "text/Utf8.h"
 
@@ -137,12 +138,19 @@ class Reader {
     const char c = s_[pos_];
     if (c == '"') {
       m.type = JsonType::String;
+      m.number = {};
       return String(m.text, JsonMember::MaxString, m.textLength, "string too long");
     }
-    if (Literal("true")) return (m.type = JsonType::True, nullptr);
-    if (Literal("false")) return (m.type = JsonType::False, nullptr);
-    if (Literal("null")) return (m.type = JsonType::Null, nullptr);
+    // Every value but a string leaves its text in `number`, never the view of an earlier line.
     const std::size_t start = pos_;
+    m.number = {};
+    for (const auto& [word, type] :
+         {std::pair{"true", JsonType::True}, std::pair{"false", JsonType::False}, std::pair{"null", JsonType::Null}}) {
+      if (!Literal(word)) continue;
+      m.type = type;
+      m.number = s_.substr(start, pos_ - start);
+      return nullptr;
+    }
     while (!AtEnd() && (IsDigit(s_[pos_]) || s_[pos_] == '-' || s_[pos_] == '+' || s_[pos_] == '.' || s_[pos_] == 'e' ||
                         s_[pos_] == 'E')) {
       ++pos_;

@@ -17,7 +17,7 @@ struct JsonMember {
   char key[MaxKey + 4];  // a multi-byte character may end just past MaxKey
   std::size_t keyLength;
   JsonType type;
-  std::string_view number;   // the number's text within the line (type Number)
+  std::string_view number;   // the value's text within the line (a number, true, false or null)
   char text[MaxString + 4];  // the decoded UTF-8 string (type String)
   std::size_t textLength;
 

@@ -165,6 +165,8 @@ TEST(CalcCommand, PumpDesignNpshDiameterAndConvertersAnswerTheirExamples) {
   std::string nested;
   ASSERT_TRUE(AnswerCalc(request, kTexts, nested, refused)) << nested;
   EXPECT_EQ(nested, out);
+  CalcRequestFromLine(R"({"id":"x","calculator":null})", *object, request, 'D');
+  EXPECT_EQ(request.error, "unknown calculator \"null\"");
   for (const char* wrong : {R"({"calculator":"npsh","inputs":1})",
                             R"({"calculator":"pump-design","inputs":{"suction":{"elements":[1,2,3,4]}}})",
                             R"({"calculator":"npsh","inputs":{"suction":{"length":5}}})"}) {
