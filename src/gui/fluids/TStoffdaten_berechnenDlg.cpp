@@ -20,10 +20,10 @@
 namespace velmora::gui {
 namespace {
 
+static_assert(fluids::kEstimateSlots == MixtureSlots::kCount);
+
 constexpr int kListWidth = 260;
 constexpr int kListHeight = 420;
-constexpr std::array<const char*, fluids::kEstimateSlots> kSlotNames{"StoffEdit1", "StoffEdit2", "StoffEdit3",
-                                                                     "StoffEdit4"};
 constexpr std::array<const char*, fluids::kEstimateSlots> kRemoveButtons{"EntfernenBtn1", "EntfernenBtn2",
                                                                          "EntfernenBtn3", "EntfernenBtn4"};
 
@@ -97,8 +97,7 @@ TStoffdaten_berechnenDlg::TStoffdaten_berechnenDlg(const text::TextStore& texts,
   mixture->addWidget(mole, 0, 2, 1, 2);
   for (std::size_t k = 0; k < fluids::kEstimateSlots; ++k) {
     const int row = static_cast<int>(k) + 1;
-    QLineEdit* slot = MakeEdit(this, kSlotNames[k]);
-    slot->setReadOnly(true);
+    QLineEdit* slot = slots_.MakeEdit(this, k);
     mixture->addWidget(slot, row, 0);
     mixture->addWidget(MakeEdit(this, fluids::kFractionEdits[k]), row, 1);
     QPushButton* remove = Button(kRemoveButtons[k], Text("EntfernenBtn"));
@@ -177,7 +176,7 @@ fluids::EstimateMixtureForm TStoffdaten_berechnenDlg::ReadMixture() const {
   form.state = {EditText(fluids::kMixtureControls.pressure), ListIndex("MischDruckCombo"),
                 EditText(fluids::kMixtureControls.temperature), ListIndex("MischTemperaturCombo")};
   for (std::size_t k = 0; k < fluids::kEstimateSlots; ++k) {
-    if (slots_[k] >= 0) form.substances[k] = &database_.substances[static_cast<std::size_t>(slots_[k])];
+    if (slots_.Row(k) >= 0) form.substances[k] = &database_.substances[static_cast<std::size_t>(slots_.Row(k))];
     form.fractions[k] = EditText(fluids::kFractionEdits[k]);
   }
   form.kind =
@@ -253,27 +252,14 @@ void TStoffdaten_berechnenDlg::Uebernehmen1Click() {
   HandOver(fluids::EstimateTakeOver(substance->name, ReadSingle(), *single_, Us()));
 }
 
-void TStoffdaten_berechnenDlg::ShowSlot(std::size_t slot) {
-  const int index = slots_[slot];
-  findChild<QLineEdit*>(kSlotNames[slot])
-      ->setText(index >= 0 ? ToQString(database_.substances[static_cast<std::size_t>(index)].name) : QString());
-}
-
 void TStoffdaten_berechnenDlg::InMischungClick() {
-  if (Chosen() == nullptr) return;
-  for (std::size_t k = 0; k < fluids::kEstimateSlots; ++k) {
-    if (slots_[k] >= 0) continue;
-    slots_[k] = list_->currentRow();
-    ShowSlot(k);
-    ClearResults();
-    return;
-  }
+  const fluids::SubstanceRecord* chosen = Chosen();
+  if (chosen != nullptr && slots_.Add(list_->currentRow(), ToQString(chosen->name))) ClearResults();
 }
 
 void TStoffdaten_berechnenDlg::Entfernen1Click(int slot) {
-  if (slot < 0 || slot >= fluids::kEstimateSlots) return;
-  slots_[static_cast<std::size_t>(slot)] = -1;
-  ShowSlot(static_cast<std::size_t>(slot));
+  if (slot < 0 || slot >= static_cast<int>(MixtureSlots::kCount)) return;
+  slots_.Remove(static_cast<std::size_t>(slot));
   ClearResults();
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "fluids/EstimationDialog.h"
+#include "fluids/MixtureSlots.h"
 #include "fluids/PropertyDialog.h"
 
 class QListWidget;
@@ -37,11 +38,10 @@ class TStoffdaten_berechnenDlg : public PropertyDialog {
   const fluids::SubstanceRecord* Chosen() const;
   fluids::EstimateForm ReadSingle() const;
   fluids::EstimateMixtureForm ReadMixture() const;
-  void ShowSlot(std::size_t slot);
 
   fluids::SubstanceDatabase database_;
   QListWidget* list_ = nullptr;
-  std::array<int, fluids::kEstimateSlots> slots_{-1, -1, -1, -1};  // substance of each slot, −1 empty
+  MixtureSlots slots_;
   std::optional<fluids::EstimateShown> single_;
   std::optional<fluids::EstimateShown> mixture_;
 };

@@ -20,9 +20,9 @@
 namespace velmora::gui {
 namespace {
 
+static_assert(fluids::kMixtureSlots == MixtureSlots::kCount);
+
 constexpr int kListWidth = 220;
-constexpr std::array<const char*, fluids::kMixtureSlots> kSlotNames{"StoffEdit1", "StoffEdit2", "StoffEdit3",
-                                                                    "StoffEdit4"};
 constexpr std::array<const char*, fluids::kMixtureSlots> kRemoveButtons{"EntfernenBtn1", "EntfernenBtn2",
                                                                         "EntfernenBtn3", "EntfernenBtn4"};
 
@@ -74,8 +74,7 @@ TWaessrigeLsgDlg::TWaessrigeLsgDlg(const text::TextStore& texts, const QString& 
   mixture->addWidget(Caption("KonzLabel", "KonzLabel"), 0, 2);
   for (std::size_t k = 0; k < fluids::kMixtureSlots; ++k) {
     const int row = static_cast<int>(k) + 1;
-    QLineEdit* slot = MakeEdit(this, kSlotNames[k]);
-    slot->setReadOnly(true);
+    QLineEdit* slot = slots_.MakeEdit(this, k);
     mixture->addWidget(slot, row, 0, 1, 2);
     mixture->addWidget(MakeEdit(this, fluids::kMixtureConcentrationEdits[k]), row, 2);
     QPushButton* remove = Button(kRemoveButtons[k], Text("EntfernenBtn"));
@@ -136,7 +135,7 @@ fluids::AqueousForm TWaessrigeLsgDlg::ReadInputs() const {
 fluids::MixtureForm TWaessrigeLsgDlg::ReadMixture() const {
   fluids::MixtureForm form;
   for (std::size_t k = 0; k < fluids::kMixtureSlots; ++k) {
-    if (slots_[k] >= 0) form.solutes[k] = &database_.solutes[static_cast<std::size_t>(slots_[k])];
+    if (slots_.Row(k) >= 0) form.solutes[k] = &database_.solutes[static_cast<std::size_t>(slots_.Row(k))];
     form.concentrations[k] = EditText(fluids::kMixtureConcentrationEdits[k]);
   }
   form.temperature = EditText(fluids::kMixtureTemperatureEdit);
@@ -190,27 +189,14 @@ void TWaessrigeLsgDlg::Uebernehmen1Click() {
   HandOver(fluids::AqueousTakeOver(*solute, ReadInputs(), *values_, Texts(), Us()));
 }
 
-void TWaessrigeLsgDlg::ShowSlot(std::size_t slot) {
-  const int index = slots_[slot];
-  findChild<QLineEdit*>(kSlotNames[slot])
-      ->setText(index >= 0 ? ToQString(database_.solutes[static_cast<std::size_t>(index)].name) : QString());
-}
-
 void TWaessrigeLsgDlg::InMischungClick() {
-  if (Chosen() == nullptr) return;
-  for (std::size_t k = 0; k < fluids::kMixtureSlots; ++k) {
-    if (slots_[k] >= 0) continue;
-    slots_[k] = list_->currentRow();
-    ShowSlot(k);
-    ClearResults();
-    return;
-  }
+  const fluids::SoluteRecord* chosen = Chosen();
+  if (chosen != nullptr && slots_.Add(list_->currentRow(), ToQString(chosen->name))) ClearResults();
 }
 
 void TWaessrigeLsgDlg::Entfernen1Click(int slot) {
-  if (slot < 0 || slot >= fluids::kMixtureSlots) return;
-  slots_[static_cast<std::size_t>(slot)] = -1;
-  ShowSlot(static_cast<std::size_t>(slot));
+  if (slot < 0 || slot >= static_cast<int>(MixtureSlots::kCount)) return;
+  slots_.Remove(static_cast<std::size_t>(slot));
   ClearResults();
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "fluids/AqueousDialog.h"
+#include "fluids/MixtureSlots.h"
 #include "fluids/PropertyDialog.h"
 
 class QListWidget;
@@ -36,11 +37,10 @@ class TWaessrigeLsgDlg : public PropertyDialog {
   const fluids::SoluteRecord* Chosen() const;
   fluids::AqueousForm ReadInputs() const;
   fluids::MixtureForm ReadMixture() const;
-  void ShowSlot(std::size_t slot);
 
   fluids::AqueousDatabase database_;
   QListWidget* list_ = nullptr;
-  std::array<int, fluids::kMixtureSlots> slots_{-1, -1, -1, -1};  // solute of each slot, −1 empty
+  MixtureSlots slots_;
   std::optional<fluids::AqueousShown> values_;
   std::optional<fluids::AqueousShown> mixture_;
 };
